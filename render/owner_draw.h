@@ -1,0 +1,26 @@
+// The painters of the owner-drawn controls: bilingual buttons and labels,
+// the Chinese licence list and the two option check boxes.
+#ifndef LQ_RENDER_OWNER_DRAW_H
+#define LQ_RENDER_OWNER_DRAW_H
+
+#include <windows.h>
+
+// Paints an owner-drawn button or label from the caption table (by control
+// id), with bevel, default frame and focus rectangle. Shrinks item->rcItem in
+// place before drawing the focus rectangle.
+void PaintOwnerButton(DRAWITEMSTRUCT* item);
+
+// Paints one line of the Chinese licence list (control 1019 of dialog).
+void PaintLicenceItem(const DRAWITEMSTRUCT* item, HWND dialog);
+
+// Paints an option check box (mark and bilingual caption) into dc.
+void PaintCheckBox(HWND box, HDC dc);
+
+// Window procedure installed on the option check boxes: paints them itself
+// and forwards everything else to SavedButtonProc.
+LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The button class's own procedure, saved when CheckBoxProc is installed.
+extern WNDPROC SavedButtonProc;
+
+#endif

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# One virtual display and one persistent wineserver for a whole run, over a
+# fresh Wine prefix in the build folder. A wineserver that outlives its X
+# display makes later windows fail, so they start and stop together.
+#
+#   source scripts/wine_session.sh BUILD_DIR ARCH   # ARCH: win32 or win64
+#   wine_session_stop
+# shellcheck disable=SC2034
+set -u
+_lq_build=$(cd "$1" && pwd)
+_lq_arch=$2
+
+export WINEPREFIX="$_lq_build/wineprefix"
+export WINEARCH="$_lq_arch"
+export WINEDEBUG=-all
+# No desktop-menu integration, no Mono or Gecko download prompts.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+if [ "$_lq_arch" = win64 ]; then
+    export LQ_WINE=/usr/lib/wine/wine64
+    export WINELOADER=$LQ_WINE
+else
+    export LQ_WINE=/usr/lib/wine/wine
+fi
+
+_lq_display=99
+while [ -e "/tmp/.X${_lq_display}-lock" ] || [ -e "/tmp/.X11-unix/X${_lq_display}" ]; do
+    _lq_display=$((_lq_display + 1))
+done
+export DISPLAY=":${_lq_display}"
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+_lq_xvfb_pid=$!
+for _ in $(seq 1 50); do
+    xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+rm -rf "$WINEPREFIX"
+"$LQ_WINE" wineboot -i >/dev/null 2>&1
+wineserver -w  # the prefix is complete once its first server has ended
+wineserver -p
+
+wine_session_stop() {
+    wineserver -k 2>/dev/null || true
+    kill "$_lq_xvfb_pid" 2>/dev/null || true
+    wait "$_lq_xvfb_pid" 2>/dev/null || true
+}

@@ -1,0 +1,112 @@
+#include "setup/message_box.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "render/mixed_text.h"
+#include "render/owner_draw.h"
+#include "resources/resource_ids.h"
+#include "setup/message_box_layout.h"
+#include "setup/program_state.h"
+
+namespace {
+
+const int kEnglishCapacity = 128;
+// The button size used when the template lacks the first button.
+const RECT kFallbackButton = {0, 0, 82, 12};
+
+// Valid while one box is up; only one can be, on the one thread.
+int BoxKind = kMessageBoxOk;
+char EnglishLine[kEnglishCapacity] = "";
+
+SIZE MeasureEnglishLine(HDC dc) {
+    SIZE size = {0, 0};
+    int length = static_cast<int>(std::strlen(EnglishLine));
+    if (length == 0 || !GetTextExtentPointA(dc, EnglishLine, length, &size)) size = SIZE{0, 0};
+    return size;
+}
+
+MessageBoxMetrics Measure(HWND box, const char* chinese, int firstId) {
+    MessageBoxMetrics m = {};
+    m.kind = BoxKind;
+    m.chineseBytes = static_cast<int>(std::strlen(chinese));
+    // No font is selected: the context's default font measures, as it draws.
+    HDC dc = GetDC(box);
+    SIZE c = MeasureMixedText(dc, chinese);
+    SIZE e = MeasureEnglishLine(dc);
+    ReleaseDC(box, dc);
+    m.chineseWidth = c.cx;
+    m.chineseHeight = c.cy;
+    m.englishWidth = e.cx;
+    m.englishHeight = e.cy;
+    RECT button = kFallbackButton;
+    HWND first = GetDlgItem(box, firstId);
+    if (first) GetClientRect(first, &button);
+    m.buttonWidth = button.right - button.left;
+    m.buttonHeight = button.bottom - button.top;
+    m.dialogFrameWidth = GetSystemMetrics(SM_CXDLGFRAME);
+    m.captionHeight = GetSystemMetrics(SM_CYCAPTION);
+    m.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    m.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    return m;
+}
+
+void PlaceButton(HWND box, int id, int x, int y, int width, int height) {
+    HWND button = GetDlgItem(box, id);
+    if (!button) return;
+    ShowWindow(button, SW_SHOW);
+    MoveWindow(button, x, y, width, height, TRUE);
+}
+
+void LayOut(HWND box, const char* chinese) {
+    const int firstId = BoxKind == kMessageBoxYesNo ? IDC_MB_YES : IDC_MB_OK;
+    MessageBoxMetrics m = Measure(box, chinese, firstId);
+    MessageBoxLayout l = LayOutMessageBox(m);
+    SetWindowPos(box, nullptr, l.boxX, l.boxY, l.boxWidth, l.boxHeight, SWP_NOZORDER);
+    RECT client;
+    GetClientRect(box, &client);
+    PlaceButton(box, l.firstId, l.firstX, l.firstY, m.buttonWidth, m.buttonHeight);
+    if (l.showsSecond)
+        PlaceButton(box, l.secondId, l.secondX, l.secondY, m.buttonWidth, m.buttonHeight);
+    HWND chineseLine = GetDlgItem(box, IDC_MB_CHINESE_LINE);
+    SetWindowTextA(chineseLine, chinese);
+    MoveWindow(chineseLine, client.left, l.chineseY, client.right, l.chineseHeight, TRUE);
+    HWND englishLine = GetDlgItem(box, IDC_MB_ENGLISH_LINE);
+    if (EnglishLine[0] == '\0') {
+        ShowWindow(englishLine, SW_HIDE);
+        return;
+    }
+    SetWindowTextA(englishLine, EnglishLine);
+    MoveWindow(englishLine, client.left, l.englishY, client.right, l.englishHeight, TRUE);
+}
+
+int EndsTheBox(int id) {
+    return id == IDC_MB_OK || id == IDC_MB_CANCEL || id == IDC_MB_YES || id == IDC_MB_NO;
+}
+
+}  // namespace
+
+int ShowMessageBox(const char* chinese, const char* english, int kind, HWND owner) {
+    BoxKind = kind;
+    // snprintf cuts an over-long line safely at the buffer's 127 bytes.
+    std::snprintf(EnglishLine, sizeof EnglishLine, "%s", english ? english : "");
+    return static_cast<int>(DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_MESSAGE_BOX),
+                                            owner, MessageBoxProc,
+                                            reinterpret_cast<LPARAM>(chinese ? chinese : "")));
+}
+
+INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        LayOut(box, reinterpret_cast<const char*>(lParam));
+        return TRUE;
+    case WM_DRAWITEM:
+        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (EndsTheBox(LOWORD(wParam))) EndDialog(box, LOWORD(wParam));
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}

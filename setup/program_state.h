@@ -1,0 +1,37 @@
+// Program-wide values of the setup program. Everything runs on one thread,
+// the user-interface thread, so none of them is locked. Start-up sets the
+// system facts once; the wizard sets the user's choices.
+#ifndef LQ_SETUP_PROGRAM_STATE_H
+#define LQ_SETUP_PROGRAM_STATE_H
+
+#include <windows.h>
+
+#include "install/target_path.h"
+
+// WizardState values with a name of their own; 3 to 98 are the folder page
+// reached with Back from kWizardInstallRequested.
+enum {
+    kWizardQuit = -1,
+    kWizardFolderPage = 0,
+    kWizardLanguagePage = 1,
+    kWizardLicencePage = 2,
+    kWizardInstallRequested = 99,
+};
+
+extern HINSTANCE ProgramInstance;
+extern int NtPlatform;
+extern int LegacyShell;
+extern int DisplayLanguage;
+extern char DefaultFolderName[kPathCapacity];
+extern HICON ProgramIcon;
+extern int WizardState;
+extern HWND MainDialog;
+extern const int DefaultButtonId;
+
+// The user's choices, taken when the installation starts.
+extern char InstallDir[kPathCapacity];
+extern int UiLanguage;
+extern int DesktopIconOption;
+extern int AutoStartOption;
+
+#endif
