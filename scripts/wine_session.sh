@@ -38,6 +38,10 @@ rm -rf "$WINEPREFIX"
 "$LQ_WINE" wineboot -i >/dev/null 2>&1
 wineserver -w  # the prefix is complete once its first server has ended
 wineserver -p
+# A virtual desktop: Wine then draws window frames and captions itself, so
+# screenshots show them without a window manager.
+"$LQ_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+"$LQ_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
 
 wine_session_stop() {
     wineserver -k 2>/dev/null || true
