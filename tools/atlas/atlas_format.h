@@ -1,38 +1,31 @@
-// Byte layout of the glyph atlas image (ChnBmp.bin) that the setup program
-// draws Chinese text from. Every size the reader and the generator share is
-// named here once.
+// The generator's names for the atlas image layout. The layout itself is
+// defined once, in render/atlas_format.h, which the installer reads by.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
+#include "render/atlas_format.h"
+
 namespace atlas {
 
-// One pixel row: 512 one-bit pixels, leftmost pixel in the byte's top bit.
-constexpr int kAtlasRowBytes = 64;
+constexpr int kAtlasRowBytes = static_cast<int>(::kAtlasRowBytes);
 constexpr int kBitsPerByte = 8;
 constexpr int kByteMask = 0xFF;
-constexpr int kAtlasWidthPx = kAtlasRowBytes * kBitsPerByte;
-
-// The image is cut into strips so the reader can load it in pieces.
-constexpr int kStripRows = 944;
-constexpr int kStripBytes = kAtlasRowBytes * kStripRows;
-constexpr int kStripCount = 4;
-constexpr int kAtlasBytes = kStripBytes * kStripCount;
-
-// Square glyph cells, laid out in reading order across all strips.
-constexpr int kCellPx = 16;
+constexpr int kAtlasWidthPx = ::kAtlasStripWidth;
+constexpr int kStripRows = ::kAtlasStripHeight;
+constexpr int kStripBytes = static_cast<int>(::kAtlasStripBytes);
+constexpr int kStripCount = ::kAtlasStripCount;
+constexpr int kAtlasBytes = static_cast<int>(::kAtlasImageBytes);
+constexpr int kCellPx = ::kGlyphSize;
 constexpr int kCellBytesPerRow = kCellPx / kBitsPerByte;
-constexpr int kCellsPerRow = kAtlasWidthPx / kCellPx;
-constexpr int kCellRowsPerStrip = kStripRows / kCellPx;
+constexpr int kCellsPerRow = ::kCellsPerRow;
+constexpr int kCellRowsPerStrip = ::kCellRowsPerStrip;
 constexpr int kCellBandBytes = kAtlasRowBytes * kCellPx;
-constexpr int kCellCapacity = kCellsPerRow * kCellRowsPerStrip * kStripCount;
+constexpr int kCellCapacity = ::kAtlasCellCount;
+constexpr std::uint8_t kPaperByte = ::kAtlasPaperByte;
 
-// A set bit is paper, a clear bit is ink; an untouched image is all paper.
-constexpr std::uint8_t kPaperByte = 0xFF;
-
-static_assert(kCellRowsPerStrip * kCellPx == kStripRows,
-              "strips must hold whole cell rows");
+static_assert(kCellRowsPerStrip * kCellPx == kStripRows, "strips must hold whole cell rows");
 static_assert(kStripBytes == 60416, "strip size is fixed by the reader");
 static_assert(kAtlasBytes == 241664, "image size is fixed by the reader");
 static_assert(kCellCapacity == 7552, "cell capacity is fixed by the reader");
