@@ -1,6 +1,6 @@
 #include "setup/message_box.h"
 
-#include <cstdio>
+#include "install/bounded_text.h"
 #include <cstring>
 
 #include "render/mixed_text.h"
@@ -88,8 +88,8 @@ int EndsTheBox(int id) {
 
 int ShowMessageBox(const char* chinese, const char* english, int kind, HWND owner) {
     BoxKind = kind;
-    // snprintf cuts an over-long line safely at the buffer's 127 bytes.
-    std::snprintf(EnglishLine, sizeof EnglishLine, "%s", english ? english : "");
+    // An over-long line is cut safely at the buffer's 127 bytes.
+    CopyTextCut(EnglishLine, sizeof EnglishLine, english);
     return static_cast<int>(DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_MESSAGE_BOX),
                                             owner, MessageBoxProc,
                                             reinterpret_cast<LPARAM>(chinese ? chinese : "")));

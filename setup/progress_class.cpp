@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
 
 #include "install/target_path.h"
 

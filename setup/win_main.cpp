@@ -2,7 +2,7 @@
 // teardown. One result is carried to the single exit.
 #include <windows.h>
 
-#include <cstdio>
+#include "install/bounded_text.h"
 
 #include "render/glyph_atlas.h"
 #include "resources/resource_ids.h"
@@ -52,7 +52,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     ReadSystemFacts();
     ProgramInstance = instance;
-    std::snprintf(DefaultFolderName, sizeof DefaultFolderName, "%s", kDefaultFolderName);
+    CopyTextCut(DefaultFolderName, sizeof DefaultFolderName, kDefaultFolderName);
     int exitCode = StartGlyphAtlas();
     if (exitCode != kExitNormal) return exitCode;
     // A missing class makes the wizard's creation fail, which is reported below.
