@@ -59,6 +59,8 @@ add_library(lq_shell STATIC
     render/check_box.cpp
     install/payload_resource.cpp
     install/extract_payload.cpp
+    ${LQ_INSTALL_SHELL_SOURCES}
+    ${LQ_WIZARD_SHELL_SOURCES}
     ${LQ_GENERATED}/payload_table.cpp)
 target_include_directories(lq_shell PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(lq_shell PRIVATE ${LQ_CHARSET_FLAGS} ${LQ_SIZE_FLAGS})
