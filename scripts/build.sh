@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds into build/: build/host (core, unit tests, host tools), build/win32
+# Builds into build/ (or $LQ_BUILD_DIR): build/host (core, unit tests, host tools), build/win32
 # (the installer) and, with --test-arch win64, build/win64 (the same sources
 # for 64-bit Windows, to test under 64-bit Wine).
 #   scripts/build.sh [--sanitize] [--test-arch win32|win64]
@@ -16,14 +16,16 @@ while [ $# -gt 0 ]; do
     shift
 done
 jobs=$(nproc)
+# LQ_BUILD_DIR puts the build elsewhere (say, a second work tree's own).
+build=${LQ_BUILD_DIR:-$root/build}
 
-cmake -S "$root" -B "$root/build/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSANITIZE="$sanitize" >/dev/null
-cmake --build "$root/build/host" -j "$jobs"
+cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSANITIZE="$sanitize" >/dev/null
+cmake --build "$build/host" -j "$jobs"
 for arch in "${arches[@]}"; do
     toolchain=mingw-i686
     [ "$arch" = win64 ] && toolchain=mingw-x86_64
-    cmake -S "$root" -B "$root/build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+    cmake -S "$root" -B "$build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
-        -DHOST_TOOLS_DIR="$root/build/host/bin" >/dev/null
-    cmake --build "$root/build/$arch" -j "$jobs"
+        -DHOST_TOOLS_DIR="$build/host/bin" >/dev/null
+    cmake --build "$build/$arch" -j "$jobs"
 done
