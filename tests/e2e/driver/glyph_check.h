@@ -1,0 +1,27 @@
+// Checking drawn text against the glyph atlas pixel by pixel, and measuring
+// MixedText the way the installer does, with the same font.
+#ifndef LQ_TESTS_GLYPH_CHECK_H
+#define LQ_TESTS_GLYPH_CHECK_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/screenshot.h"
+
+// The atlas image file (ChnBmp.bin), given to the test as --atlas=PATH.
+const std::vector<unsigned char>& AtlasImage();
+void SetAtlasPath(const std::string& path);
+
+// Pixels of the 16 x 16 block at (x, y) that differ from code's atlas cell,
+// where an ink bit must show as ink and a paper bit as paper.
+int GlyphMismatches(const Image& image, int x, int y, unsigned code, COLORREF ink, COLORREF paper);
+
+// The font a dialog template's DS_SETFONT gives its controls.
+HFONT CreateDialogFont(const char* face, int pointSize, int weight, int charset);
+
+// MixedText width: 16 per two-byte code, each single byte by itself in font.
+int MeasureWithFont(HFONT font, const char* text);
+
+#endif

@@ -1,0 +1,170 @@
+// What the wizard shows, checked from its pixels: the bilingual captions drawn
+// from the atlas bit for bit where the text rule puts them, the bevels, the
+// default frame, the focus rectangle and the option boxes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "driver/glyph_check.h"
+#include "driver/screenshot.h"
+#include "driver/setup_process.h"
+#include "render/bevel_geometry.h"
+#include "render/caption_table.h"
+#include "render/check_box_geometry.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+const char kWizardCaption[] = "LectorQuillery Installer";
+const int kFolderPageState = 0;
+const COLORREF kBlack = RGB(0, 0, 0);
+const DWORD kPaintSettleMs = 400;
+
+// Where a control lies in its dialog's client area.
+PixelRect RectIn(HWND dialog, int id) {
+    RECT r;
+    HWND control = GetDlgItem(dialog, id);
+    GetClientRect(control, &r);
+    MapWindowPoints(control, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return PixelRect{r.left, r.top, r.right, r.bottom};
+}
+
+class WizardPixels : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(AtlasImage().empty()) << "no --atlas";
+        ASSERT_TRUE(setup_.Start());
+        dialog_ = setup_.WaitForWindow(kWizardCaption);
+        ASSERT_NE(nullptr, dialog_);
+        font_ = CreateDialogFont("MS Sans Serif", 8, 0, 1);
+        face_ = GetSysColor(COLOR_BTNFACE);
+    }
+    void TearDown() override {
+        if (font_) DeleteObject(font_);
+    }
+    Image Shot(const char* name) {
+        Sleep(kPaintSettleMs);
+        Image image = CaptureClient(dialog_);
+        SavePng(image, WorkFolder() + "\\" + name + ".png");
+        return image;
+    }
+    // Mismatching pixels of a centred caption's glyphs, which come first.
+    int CaptionGlyphMismatches(const Image& image, int id, int glyphs) {
+        const char* caption = ChooseButtonCaption(id, kFolderPageState).text;
+        PixelRect r = RectIn(dialog_, id);
+        TextOrigin at = PlaceCaption(r, 1, 0, MeasureWithFont(font_, caption), 16);
+        int mismatches = 0;
+        for (int k = 0; k < glyphs; ++k) {
+            unsigned code = (static_cast<unsigned char>(caption[2 * k]) << 8) |
+                            static_cast<unsigned char>(caption[2 * k + 1]);
+            mismatches += GlyphMismatches(image, at.x + 16 * k, at.y, code, kBlack, face_);
+        }
+        return mismatches;
+    }
+    SetupProcess setup_;
+    HWND dialog_ = nullptr;
+    HFONT font_ = nullptr;
+    COLORREF face_ = 0;
+};
+
+TEST_F(WizardPixels, CaptionGlyphsMatchTheAtlasWhereTheTextRulePutsThem) {
+    Image image = Shot("wizard-folder-page");
+    EXPECT_EQ(0, CaptionGlyphMismatches(image, IDC_NEXT, 3));    // 下一步
+    EXPECT_EQ(0, CaptionGlyphMismatches(image, IDC_CANCEL, 2));  // 取消
+    // One pixel off either way is a mismatch: the check can fail.
+    const char* next = ChooseButtonCaption(IDC_NEXT, kFolderPageState).text;
+    PixelRect r = RectIn(dialog_, IDC_NEXT);
+    TextOrigin at = PlaceCaption(r, 1, 0, MeasureWithFont(font_, next), 16);
+    unsigned first = (static_cast<unsigned char>(next[0]) << 8) | static_cast<unsigned char>(next[1]);
+    EXPECT_GT(GlyphMismatches(image, at.x + 1, at.y, first, kBlack, face_), 0);
+}
+
+TEST_F(WizardPixels, BevelOfANormalButtonAndTheDefaultFrame) {
+    Image image = Shot("wizard-bevels");
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
+    PixelRect c = RectIn(dialog_, IDC_CANCEL);
+    int midY = (c.top + c.bottom) / 2;
+    EXPECT_EQ(face_, image.At(c.left, midY));       // outer left keeps the face
+    EXPECT_EQ(light, image.At(c.left + 1, midY));   // ring 1, left
+    EXPECT_EQ(light, image.At(c.left + 2, midY));   // ring 2, left
+    EXPECT_EQ(dark, image.At(c.right - 1, midY));   // outer right edge
+    EXPECT_EQ(dark, image.At(c.right - 2, midY));   // ring 1, right
+    EXPECT_EQ(dark, image.At((c.left + c.right) / 2, c.bottom - 1));  // outer bottom
+    EXPECT_EQ(face_, image.At((c.left + c.right) / 2, c.top));        // outer top keeps the face
+
+    PixelRect n = RectIn(dialog_, IDC_NEXT);
+    midY = (n.top + n.bottom) / 2;
+    EXPECT_EQ(kBlack, image.At(n.left, midY));       // the default frame
+    EXPECT_EQ(kBlack, image.At(n.right - 1, midY));
+    EXPECT_EQ(kBlack, image.At(n.right - 2, midY));  // second black line over ring 1
+    EXPECT_EQ(kBlack, image.At((n.left + n.right) / 2, n.top));
+    EXPECT_EQ(light, image.At(n.left + 1, midY));
+}
+
+// Pixels along the top edge of a button's focus rectangle that are not face.
+int FocusPixels(const Image& image, PixelRect item, COLORREF face) {
+    PixelRect f = ShrinkForFocus(item);
+    int count = 0;
+    for (int x = f.left + 1; x < f.right - 1; ++x)
+        if (image.At(x, f.top) != face) ++count;
+    return count;
+}
+
+TEST_F(WizardPixels, FocusRectangleFollowsTheFocus) {
+    FocusControl(dialog_, IDC_CANCEL);
+    Image image = Shot("wizard-focus-on-cancel");
+    PixelRect cancel = RectIn(dialog_, IDC_CANCEL), next = RectIn(dialog_, IDC_NEXT);
+    int width = ShrinkForFocus(cancel).right - ShrinkForFocus(cancel).left;
+    EXPECT_GT(FocusPixels(image, cancel, face_), width / 3);  // dotted: every other pixel
+    EXPECT_EQ(0, FocusPixels(image, next, face_));
+    FocusControl(dialog_, IDC_NEXT);
+    image = Shot("wizard-focus-on-next");
+    EXPECT_EQ(0, FocusPixels(image, cancel, face_));
+    EXPECT_GT(FocusPixels(image, next, face_), 0);
+}
+
+// The option box's mark area as pixels, to compare two states.
+std::vector<COLORREF> MarkPixels(const Image& image, HWND dialog, int id) {
+    HWND box = GetDlgItem(dialog, id);
+    RECT client;
+    GetClientRect(box, &client);
+    CheckBoxLayout layout = LayOutCheckBox(PixelRect{client.left, client.top, client.right, client.bottom},
+                                           static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE)));
+    POINT origin = {0, 0};
+    MapWindowPoints(box, dialog, &origin, 1);
+    std::vector<COLORREF> pixels;
+    for (int y = layout.mark.top; y < layout.mark.bottom; ++y)
+        for (int x = layout.mark.left; x < layout.mark.right; ++x)
+            pixels.push_back(image.At(origin.x + x, origin.y + y));
+    return pixels;
+}
+
+TEST_F(WizardPixels, OptionBoxesShowFixedCaptionsAndFollowTheirState) {
+    for (int id : {IDC_DESKTOP_OPTION, IDC_AUTOSTART_OPTION}) {
+        SCOPED_TRACE(id);
+        HWND box = GetDlgItem(dialog_, id);
+        Image before = Shot("wizard-options-before");
+        LRESULT stateBefore = SendMessageA(box, BM_GETCHECK, 0, 0);
+        // The fixed caption's first glyph sits at the label position.
+        RECT client;
+        GetClientRect(box, &client);
+        CheckBoxLayout layout = LayOutCheckBox(PixelRect{client.left, client.top, client.right, client.bottom},
+                                               static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE)));
+        POINT origin = {0, 0};
+        MapWindowPoints(box, dialog_, &origin, 1);
+        const char* caption = OptionBoxCaption(id);
+        unsigned first = (static_cast<unsigned char>(caption[0]) << 8) | static_cast<unsigned char>(caption[1]);
+        EXPECT_EQ(0, GlyphMismatches(before, origin.x + layout.labelX, origin.y + layout.labelY, first,
+                                     kBlack, face_));
+
+        ClickButton(dialog_, id);
+        Image after = Shot("wizard-options-after");
+        EXPECT_NE(stateBefore, SendMessageA(box, BM_GETCHECK, 0, 0));
+        EXPECT_NE(MarkPixels(before, dialog_, id), MarkPixels(after, dialog_, id));
+        ClickButton(dialog_, id);
+        Image back = Shot("wizard-options-back");
+        EXPECT_EQ(MarkPixels(before, dialog_, id), MarkPixels(back, dialog_, id));
+    }
+}
+
+}  // namespace
