@@ -73,6 +73,14 @@ bool SetupProcess::Start(const std::string& exe, const char* environment) {
                           const_cast<char*>(environment), nullptr, &startup, &info_) != 0;
 }
 
+bool SetupProcess::StartWithArguments(const std::string& exe, const std::string& arguments) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+    return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info_) != 0;
+}
+
 HWND SetupProcess::WaitForWindow(const char* caption, DWORD timeoutMs) const {
     for (DWORD waited = 0; waited <= timeoutMs; waited += kPollMs) {
         FindRequest request = {info_.dwProcessId, caption, nullptr};

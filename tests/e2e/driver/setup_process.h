@@ -30,6 +30,8 @@ public:
 
     // Starts exe (default: the installer) with an optional environment block.
     bool Start(const std::string& exe = SetupExecutablePath(), const char* environment = nullptr);
+    // Starts exe with a command-line tail (arguments after the program name).
+    bool StartWithArguments(const std::string& exe, const std::string& arguments);
     // The first visible top-level window of the process with this caption.
     HWND WaitForWindow(const char* caption, DWORD timeoutMs = 20000) const;
     // Waits for the exit; returns the exit code, or -1 after the timeout.
