@@ -23,3 +23,6 @@ trap wine_session_stop EXIT
 "$LQ_WINE" "$root/build/$arch/bench/bench_startup.exe" --runs="${RUNS:-15}" \
     --setup="$root/build/$arch/LectorQuillerySetup.exe" \
     --floor="$root/build/$arch/bench/startup_floor.exe"
+
+echo "== licence painting ($arch Wine)"
+"$LQ_WINE" "$root/build/$arch/bench/bench_licence_paint.exe" --rounds="${RUNS:-15}"
