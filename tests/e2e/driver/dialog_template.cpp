@@ -28,7 +28,7 @@ public:
     std::string Sz() {
         std::wstring wide;
         for (WORD c; ok_ && (c = Word()) != 0;) wide += static_cast<wchar_t>(c);
-        return Utf8(wide);
+        return Gbk(wide);
     }
     const BYTE* position() const { return p_; }
 
@@ -48,10 +48,11 @@ private:
         if (p_ + 2 <= end_) std::memcpy(&value, p_, 2);
         return value;
     }
-    static std::string Utf8(const std::wstring& wide) {
+    static std::string Gbk(const std::wstring& wide) {
         if (wide.empty()) return std::string();
         char buffer[1024];
-        int n = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), buffer,
+        const UINT kGbk = 936;
+        int n = WideCharToMultiByte(kGbk, 0, wide.c_str(), static_cast<int>(wide.size()), buffer,
                                     sizeof buffer, nullptr, nullptr);
         return std::string(buffer, n > 0 ? n : 0);
     }

@@ -11,7 +11,7 @@
 struct TemplateItem {
     int id = 0;
     std::string className;  // predefined classes by name: "Button", "Edit", ...
-    std::string text;       // UTF-8; "#103" for an ordinal (an icon id)
+    std::string text;       // GBK, like the tests' literals; "#103" for an ordinal
     DWORD style = 0, exStyle = 0;
     int x = 0, y = 0, cx = 0, cy = 0;
 };
@@ -20,7 +20,7 @@ struct DialogTemplate {
     bool extended = false;
     DWORD style = 0, exStyle = 0;
     int x = 0, y = 0, cx = 0, cy = 0;
-    std::string caption, fontName;  // UTF-8
+    std::string caption, fontName;  // GBK
     int pointSize = 0, weight = 0, italic = 0, charset = 0;
     std::vector<TemplateItem> items;
 };
