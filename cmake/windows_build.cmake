@@ -80,5 +80,16 @@ add_dependencies(LectorQuillerySetup lq_payload)
 set_source_files_properties(resources/installer.rc PROPERTIES
     OBJECT_DEPENDS "${LQ_GENERATED}/payload.rc;${CMAKE_SOURCE_DIR}/resources/dialogs.rc;${CMAKE_SOURCE_DIR}/resources/setup.rc")
 
+# Checked without running it: imports, subsystem, machine, manifest.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(LQ_MACHINE i386)
+else()
+    set(LQ_MACHINE x86-64)
+endif()
+add_test(NAME installer_executable
+         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:LectorQuillerySetup>
+                 -DMACHINE=${LQ_MACHINE} -P ${CMAKE_SOURCE_DIR}/cmake/check_executable.cmake)
+set_tests_properties(installer_executable PROPERTIES LABELS static)
+
 add_subdirectory(tests/e2e)
 add_subdirectory(bench)

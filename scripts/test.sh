@@ -12,6 +12,9 @@ arch=$("$root/scripts/wine_arch.sh")
 echo "== unit tests (native, sanitized)"
 ctest --test-dir "$root/build/host" --output-on-failure
 
+echo "== the 32-bit installer, checked without running it"
+ctest --test-dir "$root/build/win32" -L static --output-on-failure
+
 echo "== end-to-end tests ($arch Wine)"
 # shellcheck source=wine_session.sh
 source "$root/scripts/wine_session.sh" "$root/build/$arch" "$arch"

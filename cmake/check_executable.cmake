@@ -1,0 +1,37 @@
+# Checks a built installer without running it:
+#  - it imports only DLLs that every Windows maps from its system directory;
+#  - it embeds a manifest that asks for no elevation;
+#  - it is a Windows GUI program of the expected machine type.
+# cmake -DOBJDUMP=... -DEXE=... -DMACHINE=i386|x86-64 -P check_executable.cmake
+cmake_minimum_required(VERSION 3.20)
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cannot read ${EXE}")
+endif()
+
+set(allowed kernel32.dll user32.dll gdi32.dll comdlg32.dll shell32.dll ole32.dll advapi32.dll msvcrt.dll)
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+foreach(line IN LISTS imports)
+    string(REPLACE "DLL Name: " "" dll "${line}")
+    string(STRIP "${dll}" dll)
+    string(TOLOWER "${dll}" dll)
+    if(NOT dll IN_LIST allowed)
+        message(FATAL_ERROR "${EXE} imports ${dll}, which is not a system DLL of every Windows")
+    endif()
+    message(STATUS "imports ${dll}")
+endforeach()
+
+if(NOT headers MATCHES "Subsystem[ \t]+0+2[ \t]")
+    message(FATAL_ERROR "${EXE} is not a Windows GUI program")
+endif()
+if(NOT headers MATCHES "file format pei-${MACHINE}")
+    message(FATAL_ERROR "${EXE} is not a ${MACHINE} executable")
+endif()
+
+file(READ ${EXE} bytes HEX)
+string(HEX "level=\"asInvoker\"" invoker)
+string(TOLOWER "${invoker}" invoker)
+if(NOT bytes MATCHES "${invoker}")
+    message(FATAL_ERROR "${EXE} carries no asInvoker manifest")
+endif()
+message(STATUS "${EXE}: system DLLs only, GUI, ${MACHINE}, asInvoker manifest")
