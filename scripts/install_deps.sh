@@ -9,7 +9,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-i686-dev mingw-w64-x86-64-dev libz-mingw-w64-dev
     wine wine32:i386 wine64 xvfb xauth x11-utils
-    unifont imagemagick
+    unifont imagemagick locales
 )
 
 missing=()

@@ -1,0 +1,15 @@
+// The texts of the messages the shortcut code shows: a Chinese line (GBK)
+// and an English line each. The memory message is setup/messages.h's.
+#ifndef LQ_INSTALL_INSTALL_MESSAGES_H
+#define LQ_INSTALL_INSTALL_MESSAGES_H
+
+// "%s" takes the full path of the group folder that could not be created.
+extern const char kMessageNoGroupFolderChineseFormat[];
+// The same without the path, for a path too long to be shown in it.
+extern const char kMessageNoGroupFolderChineseShort[];
+extern const char kMessageNoGroupFolderEnglish[];
+
+extern const char kMessageNoStartMenuEntryChinese[];
+extern const char kMessageNoStartMenuEntryEnglish[];
+
+#endif

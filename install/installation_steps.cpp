@@ -1,0 +1,31 @@
+#include "install/installation_steps.h"
+
+// Orders are those of resources/payload.list: [1..7] the tables, the
+// uninstaller and the guides, [8] QuilleryUI.ini, [9] ChnBmp.bin, [10..15]
+// the pictures, [16..] the program and the licences.
+const InstallationStep InstallationSteps[] = {
+    {kStepShowProgress, 10},
+    {kStepExtractThrough, 7},
+    {kStepSetProgress, 20},
+    {kStepExtractThrough, 8},
+    {kStepSetProgress, 25},
+    {kStepExtractThrough, 9},
+    {kStepSetProgress, 45},
+    {kStepExtractThrough, 15},
+    {kStepSetProgress, 75},
+    {kStepExtractThrough, kThroughLastEntry},
+    {kStepSetProgress, 90},
+    {kStepWriteSettings, 0},
+    {kStepProgramGroup, 0},
+    {kStepSetProgress, 94},
+    {kStepDesktopShortcut, 0},
+    {kStepStartupShortcut, 0},
+    {kStepSetProgress, 100},
+};
+
+const int InstallationStepCount = sizeof InstallationSteps / sizeof InstallationSteps[0];
+
+int ExtractionEnd(int through, int tableCount) {
+    if (through == kThroughLastEntry || through > tableCount) return tableCount;
+    return through < 0 ? 0 : through;
+}

@@ -1,0 +1,20 @@
+// Finding the shell's special folders (desktop, Start-menu programs,
+// Startup): by asking the shell, or on shells too old for that by composing
+// the path from the Windows directory (legacy_folder_path). Relies on
+// LegacyShell and NtPlatform (setup/program_state.h). Shows nothing.
+#ifndef LQ_INSTALL_SHELL_FOLDERS_H
+#define LQ_INSTALL_SHELL_FOLDERS_H
+
+// Each fills path (kPathCapacity bytes) with the folder of folderId (the
+// shell's CSIDL number) and returns 1, or returns 0 with path unusable.
+
+// Asks the shell for the folder's item-id list and turns it into a path.
+int GetShellFolderPath(char* path, int folderId);
+
+// Composes the path from the Windows directory and, on NT, the user name.
+int BuildLegacyFolderPath(char* path, int folderId);
+
+// BuildLegacyFolderPath when LegacyShell is set, else GetShellFolderPath.
+int GetSpecialFolderPath(char* path, int folderId);
+
+#endif

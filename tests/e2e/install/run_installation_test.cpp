@@ -1,0 +1,240 @@
+// RunInstallation on a real Windows file system (Wine), in a component built
+// with the program's own resources and payload: the installed files, the
+// progress bar, the settings file, the shortcuts, and the faults that stop
+// an installation.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "install/payload_table.h"
+#include "install/run_installation.h"
+#include "install_fixture.h"
+#include "resources/resource_ids.h"
+#include "setup/program_state.h"
+
+namespace {
+
+const char kProgram[] = "LectorQuillery.exe";
+const char kUninstaller[] = "LectorQuilleryUnInstall.exe";
+const char kEnglishName[] = "Korvo LectorQuillery";
+const char kEnglishUninstallName[] = "UnInstall LectorQuillery";
+const char kConfigBlock1[] = "\r\n[Config]\r\nUILanguage=1\r\n\r\n";
+const DWORD kProtecting = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+const std::vector<int> kFullProgress = {10, 20, 25, 45, 75, 90, 94, 100};
+
+const char kNoStartMenuEntryChinese[] = "无法在 Start 菜单中为本程序建立一个条目。很抱歉，只好请您以后自已建立了。";
+const char kNoStartMenuEntryEnglish[] = "Failed to create an entry on Start Menu.";
+
+int EntryIndex(const char* fileName) {
+    for (int i = 0; i < PayloadTableCount; ++i)
+        if (std::string(PayloadTable[i].fileName) == fileName) return i;
+    return -1;
+}
+
+std::vector<std::string> SortedNames(int count) {
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) names.push_back(PayloadTable[i].fileName);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class Installation : public InstallFixture {
+protected:
+    std::string Installed(const char* fileName) const { return install_ + "\\" + fileName; }
+    // The first count entries are in place with their bytes and attributes.
+    void ExpectEntriesWritten(int count, const std::string& settingsSuffix = "") {
+        for (int i = 0; i < count; ++i) {
+            const PayloadEntry& entry = PayloadTable[i];
+            std::string expected = ExpectedPayloadBytes(entry.fileName);
+            if (std::string(entry.fileName) == "QuilleryUI.ini") expected += settingsSuffix;
+            ASSERT_FALSE(expected.empty()) << entry.fileName;
+            EXPECT_EQ(expected, ReadAll(Installed(entry.fileName))) << entry.fileName;
+            DWORD wanted = (entry.readOnly ? FILE_ATTRIBUTE_READONLY : 0) | (entry.hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
+            EXPECT_EQ(wanted, AttributesOf(Installed(entry.fileName)) & kProtecting) << entry.fileName;
+        }
+    }
+    void ExpectNoShortcuts() {
+        EXPECT_TRUE(NamesIn(programs_).empty());
+        EXPECT_TRUE(NamesIn(desktop_).empty());
+        EXPECT_TRUE(NamesIn(startup_).empty());
+    }
+    void ExpectLink(const std::string& linkPath, const char* target, const char* description) {
+        LinkContents link = ReadLink(Wide(linkPath));
+        ASSERT_TRUE(link.loaded) << linkPath;
+        EXPECT_EQ(Wide(Installed(target)), link.target) << linkPath;
+        EXPECT_EQ(Wide(description), link.description) << linkPath;
+        EXPECT_EQ(Wide(Installed(target)), link.icon) << linkPath;
+        EXPECT_EQ(0, link.iconIndex) << linkPath;
+        EXPECT_EQ(Wide(install_), link.workingDirectory) << linkPath;
+    }
+};
+
+TEST_F(Installation, WritesEveryFileWithItsBytesAndAttributes) {
+    ASSERT_EQ(18, PayloadTableCount);
+    ASSERT_EQ(1, Install());
+    ExpectEntriesWritten(PayloadTableCount, kConfigBlock1);
+    // Nothing else: no temporary file of the settings rewrite is left.
+    EXPECT_EQ(SortedNames(PayloadTableCount), NamesIn(install_));
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(Installation, ProgressBarShowsAndPassesEveryStepInOrder) {
+    HWND bar = GetDlgItem(MainDialog, IDC_PROGRESS);
+    ASSERT_FALSE(GetWindowLongPtrA(bar, GWL_STYLE) & WS_VISIBLE);
+    ASSERT_EQ(1, Install());
+    EXPECT_EQ(kFullProgress, RecordedProgress());
+    EXPECT_TRUE(GetWindowLongPtrA(bar, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(100, SendMessageA(bar, PBM_GETPOS, 0, 0));
+}
+
+TEST_F(Installation, MakesTheGroupTheDesktopAndTheStartupShortcuts) {
+    ASSERT_EQ(1, Install());
+    std::string group = programs_ + "\\" + kEnglishName;
+    EXPECT_EQ((std::vector<std::string>{kEnglishName}), NamesIn(programs_));
+    EXPECT_EQ((std::vector<std::string>{std::string(kEnglishName) + ".lnk", std::string(kEnglishUninstallName) + ".lnk"}),
+              NamesIn(group));
+    ExpectLink(group + "\\" + kEnglishName + ".lnk", kProgram, kEnglishName);
+    ExpectLink(group + "\\" + kEnglishUninstallName + ".lnk", kUninstaller, kEnglishUninstallName);
+    EXPECT_EQ((std::vector<std::string>{std::string(kEnglishName) + ".lnk"}), NamesIn(desktop_));
+    ExpectLink(desktop_ + "\\" + kEnglishName + ".lnk", kProgram, kEnglishName);
+    EXPECT_EQ((std::vector<std::string>{std::string(kEnglishName) + ".lnk"}), NamesIn(startup_));
+    ExpectLink(startup_ + "\\" + kEnglishName + ".lnk", kProgram, kEnglishName);
+}
+
+TEST_F(Installation, WithoutTheOptionsOnlyTheGroupIsMade) {
+    DesktopIconOption = 0;
+    AutoStartOption = 0;
+    ASSERT_EQ(1, Install());
+    EXPECT_EQ(2u, NamesIn(programs_ + "\\" + kEnglishName).size());
+    EXPECT_TRUE(NamesIn(desktop_).empty());
+    EXPECT_TRUE(NamesIn(startup_).empty());
+    EXPECT_EQ(kFullProgress, RecordedProgress());
+}
+
+struct ChineseNames {
+    int displayLanguage;
+    const char* program;
+    const char* uninstaller;
+};
+
+class ShortcutLanguage : public Installation, public testing::WithParamInterface<ChineseNames> {};
+
+TEST_P(ShortcutLanguage, NamesTheShortcutsWithTheLanguagesBytes) {
+    const ChineseNames& names = GetParam();
+    DisplayLanguage = names.displayLanguage;
+    ASSERT_EQ(1, Install());
+    std::string group = programs_ + "\\" + names.program;
+    ExpectLink(group + "\\" + names.program + ".lnk", kProgram, names.program);
+    ExpectLink(group + "\\" + names.uninstaller + ".lnk", kUninstaller, names.uninstaller);
+    ExpectLink(desktop_ + "\\" + names.program + ".lnk", kProgram, names.program);
+    ExpectLink(startup_ + "\\" + names.program + ".lnk", kProgram, names.program);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chinese, ShortcutLanguage,
+    testing::Values(
+        // 科沃笺羽声读, 科沃笺羽声读卸载 in GBK
+        ChineseNames{1, "\xbf\xc6\xce\xd6\xbc\xe3\xd3\xf0\xc9\xf9\xb6\xc1",
+                     "\xbf\xc6\xce\xd6\xbc\xe3\xd3\xf0\xc9\xf9\xb6\xc1\xd0\xb6\xd4\xd8"},
+        // 科沃箋羽聲讀, 科沃箋羽聲讀卸載 in Big5
+        ChineseNames{2, "\xac\xec\xa8\x55\xba\xe0\xa6\xd0\xc1\x6e\xc5\xaa",
+                     "\xac\xec\xa8\x55\xba\xe0\xa6\xd0\xc1\x6e\xc5\xaa\xa8\xf8\xb8\xfc"}));
+
+TEST_F(Installation, ProgramHeldOpenStopsTheInstallationThere) {
+    HANDLE held = CreateFileA(Installed(kProgram).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    EXPECT_EQ(0, Install());
+    CloseHandle(held);
+    int program = EntryIndex(kProgram);
+    ExpectEntriesWritten(program);  // the settings file as carried
+    EXPECT_EQ("", ReadAll(Installed(kProgram)));
+    EXPECT_FALSE(Exists(Installed("license_cn.txt")));
+    EXPECT_FALSE(Exists(Installed("license_en.txt")));
+    EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), RecordedProgress());
+    ExpectNoShortcuts();
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(Installation, EntryWhoseNameIsTakenByAFolderStopsTheInstallation) {
+    ASSERT_TRUE(CreateDirectoryA(Installed("QuilleryUI.ini").c_str(), nullptr));
+    EXPECT_EQ(0, Install());
+    int settings = EntryIndex("QuilleryUI.ini");
+    ExpectEntriesWritten(settings);
+    std::vector<std::string> expected = SortedNames(settings);
+    expected.push_back("QuilleryUI.ini");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, NamesIn(install_));
+    EXPECT_TRUE(AttributesOf(Installed("QuilleryUI.ini")) & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ((std::vector<int>{10, 20}), RecordedProgress());
+    ExpectNoShortcuts();
+}
+
+// Flips the last byte (of the Adler-32 sum) of a payload resource in the
+// loaded image for the fixture's lifetime.
+class CorruptResource {
+public:
+    explicit CorruptResource(unsigned id) {
+        HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), "TEXT");
+        DWORD size = found ? SizeofResource(nullptr, found) : 0;
+        HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+        byte_ = loaded && size ? static_cast<unsigned char*>(LockResource(loaded)) + size - 1 : nullptr;
+        if (!byte_ || !VirtualProtect(byte_, 1, PAGE_READWRITE, &protection_)) byte_ = nullptr;
+        if (byte_) *byte_ ^= 0xFF;
+    }
+    ~CorruptResource() {
+        if (!byte_) return;
+        *byte_ ^= 0xFF;
+        DWORD ignored;
+        VirtualProtect(byte_, 1, protection_, &ignored);
+    }
+    bool Done() const { return byte_ != nullptr; }
+
+private:
+    unsigned char* byte_ = nullptr;
+    DWORD protection_ = 0;
+};
+
+TEST_F(Installation, CorruptStreamWritesNothingForItsEntryAndStops) {
+    int guide = EntryIndex("LectorQuillery_Guide.htm");
+    {
+        CorruptResource corrupt(PayloadTable[guide].resourceId);
+        ASSERT_TRUE(corrupt.Done());
+        EXPECT_EQ(0, Install());
+    }
+    ExpectEntriesWritten(guide);
+    EXPECT_EQ(SortedNames(guide), NamesIn(install_));
+    EXPECT_EQ((std::vector<int>{10}), RecordedProgress());
+    ExpectNoShortcuts();
+}
+
+TEST_F(Installation, FailedShortcutIsReportedOnceAndTheOthersAreStillMade) {
+    // A folder in the way of the group's first link only.
+    std::string group = programs_ + "\\" + kEnglishName;
+    ASSERT_TRUE(CreateDirectoryA(group.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((group + "\\" + kEnglishName + ".lnk").c_str(), nullptr));
+    ASSERT_EQ(1, Install());
+    ASSERT_EQ(1u, boxes_.size());
+    EXPECT_EQ(kNoStartMenuEntryChinese, boxes_[0].chinese);
+    EXPECT_EQ(kNoStartMenuEntryEnglish, boxes_[0].english);
+    ExpectLink(group + "\\" + kEnglishUninstallName + ".lnk", kUninstaller, kEnglishUninstallName);
+    ExpectLink(desktop_ + "\\" + kEnglishName + ".lnk", kProgram, kEnglishName);
+    ExpectLink(startup_ + "\\" + kEnglishName + ".lnk", kProgram, kEnglishName);
+    EXPECT_EQ(kFullProgress, RecordedProgress());
+}
+
+TEST_F(Installation, ReinstallingOverAProtectedInstallationReplacesEveryFile) {
+    ASSERT_EQ(1, Install());
+    UiLanguage = 2;
+    ASSERT_EQ(1, Install());
+    ExpectEntriesWritten(PayloadTableCount, "\r\n[Config]\r\nUILanguage=2\r\n\r\n");
+    EXPECT_EQ(SortedNames(PayloadTableCount), NamesIn(install_));
+    EXPECT_TRUE(boxes_.empty());
+}
+
+}  // namespace
