@@ -2,13 +2,34 @@
 
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
+#include "setup/folder_chooser.h"
+#include "setup/folder_path_rule.h"
+#include "setup/installation_run.h"
 #include "setup/program_state.h"
+#include "setup/show_page.h"
+#include "setup/wizard_flow.h"
+
+static_assert(kStateQuit == kWizardQuit && kStateFolderPage == kWizardFolderPage &&
+                  kStateLanguagePage == kWizardLanguagePage &&
+                  kStateLicencePage == kWizardLicencePage &&
+                  kStateInstallRequested == kWizardInstallRequested,
+              "the page flow and the program share the WizardState values");
 
 namespace {
 
 const UINT kLicenceItemWidth = 1024;
 const UINT kLicenceItemHeight = 23;
 const int kOptionBoxes[] = {IDC_DESKTOP_OPTION, IDC_AUTOSTART_OPTION};
+
+// UiLanguage names, by value; the list offers the first three, in this order.
+const char* const kLanguageNames[] = {"English", "Chinese(Simplified)", "Chinese(Traditional)", "German"};
+const int kOfferedLanguages[] = {0, 1, 2};
+
+// Set while a command is being handled. A command that arrives meanwhile
+// comes from a nested loop (a message box, the chooser, the wait of the
+// installation) or from a control hidden under the focus by ShowPage, and
+// is dropped: the dialog takes no input while it is busy.
+int HandlingCommand = 0;
 
 // The option boxes stay standard check boxes; only their painting is ours.
 // Both return the same button-class procedure, so one saved value serves both.
@@ -20,22 +41,78 @@ void SubclassOptionBoxes(HWND dialog) {
     }
 }
 
+// Proposes DefaultFolderName on the drive of the Windows directory. Without
+// a Windows directory the field stays empty for the user to fill.
+void FillPathField(HWND dialog) {
+    char windowsDir[kPathCapacity];
+    const UINT length = GetWindowsDirectoryA(windowsDir, kPathCapacity);
+    if (length == 0 || length >= kPathCapacity) windowsDir[0] = '\0';
+    char path[kPathCapacity];
+    if (ComposeDefaultFolder(path, sizeof path, windowsDir, DefaultFolderName))
+        SetDlgItemTextA(dialog, IDC_PATH_FIELD, path);
+}
+
+// Each entry carries its UiLanguage value as item data; the list is not
+// sorted, so the positions follow kOfferedLanguages.
+void FillLanguageList(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
+    for (int value : kOfferedLanguages) {
+        const LPARAM name = reinterpret_cast<LPARAM>(kLanguageNames[value]);
+        const LRESULT position = value == 0 ? SendMessageA(list, CB_INSERTSTRING, 0, name)
+                                            : SendMessageA(list, CB_ADDSTRING, 0, name);
+        if (position >= 0) SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(position), value);
+    }
+    SendMessageA(list, CB_SETCURSEL, 0, 0);
+}
+
 void OnInitDialog(HWND dialog) {
     SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon));
     SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon));
+    FillPathField(dialog);
+    CheckDlgButton(dialog, IDC_DESKTOP_OPTION, BST_CHECKED);
+    HWND back = GetDlgItem(dialog, IDC_BACK);
+    ShowWindow(back, SW_HIDE);
+    EnableWindow(back, FALSE);
+    FillLanguageList(dialog);
     SubclassOptionBoxes(dialog);
+}
+
+// The installation runs at most once: it always ends with WizardState -1.
+void InstallIfFolderReady(HWND dialog) {
+    if (!CheckInstallFolder(dialog)) return;
+    RunInstallationWithReport(dialog);
+}
+
+void CarryOut(HWND dialog, const WizardMove& move) {
+    if (move.checksLicenceSwitch) CheckDlgButton(dialog, IDC_LICENCE_SWITCH, BST_CHECKED);
+    if (move.pageBefore != kNoPage) ShowPage(dialog, move.pageBefore);
+    WizardState = move.newState;
+    if (move.pageAfter != kNoPage) ShowPage(dialog, move.pageAfter);
+    if (move.checksFolder) InstallIfFolderReady(dialog);
 }
 
 void OnCommand(HWND dialog, int id) {
     switch (id) {
+    case IDC_NEXT:
+        CarryOut(dialog, NextMove(WizardState));
+        break;
+    case IDC_BACK:
+        CarryOut(dialog, BackMove(WizardState));
+        break;
     case IDC_CANCEL:
         // No question asked: nothing has been written yet.
-        WizardState = kWizardQuit;
+        CarryOut(dialog, CancelMove(WizardState));
+        break;
+    case IDC_BROWSE:
+        BrowseForFolder(dialog);
         break;
     case IDC_DESKTOP_OPTION:
     case IDC_AUTOSTART_OPTION:
         // Every notification of a box (click, focus) repaints its state.
         InvalidateRect(GetDlgItem(dialog, id), nullptr, FALSE);
+        break;
+    case IDC_LICENCE_SWITCH:
+        ShowPage(dialog, kStateLicencePage);
         break;
     default:
         break;
@@ -70,7 +147,10 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_COMMAND:
         // The notification code is ignored: every notification acts as a click.
+        if (HandlingCommand) return FALSE;
+        HandlingCommand = 1;
         OnCommand(dialog, LOWORD(wParam));
+        HandlingCommand = 0;
         return FALSE;
     default:
         return FALSE;

@@ -4,3 +4,20 @@
 
 const char kMessageNoMemoryChinese[] = "内存不够。安装无法继续。";
 const char kMessageNoMemoryEnglish[] = "Memory not enough!";
+
+const char kMessageNoFolderChinese[] =
+    "无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。";
+const char kMessageNoFolderEnglishFormat[] = "%s Please check folder path.";
+const char kMessageNoFolderEnglishCause[] = "Cannot create folder!";
+
+const char kMessageInstalledChinese[] = "祝贺您：安装顺利完成！";
+const char kMessageInstalledEnglish[] = "Congratulations! Installation Success!";
+
+const char kMessageSpeechOfferChinese[] = "下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)";
+const char kMessageSpeechOfferEnglish[] =
+    "Now install speech module SAPI5.1 from Microsoft. (Install with Administrator Right is "
+    "Recommended)";
+
+const char kMessageInstallFailedChinese[] = "安装失败！请检查一下系统后，再重新安装。谢谢！";
+const char kMessageInstallFailedEnglish[] =
+    "Installation failed. Please check your system (quit all Korvo applications) and try again.";

@@ -6,4 +6,20 @@
 extern const char kMessageNoMemoryChinese[];
 extern const char kMessageNoMemoryEnglish[];
 
+// The installation folder can be neither entered nor created. The English
+// line is kMessageNoFolderEnglishFormat filled with kMessageNoFolderEnglishCause.
+extern const char kMessageNoFolderChinese[];
+extern const char kMessageNoFolderEnglishFormat[];
+extern const char kMessageNoFolderEnglishCause[];
+
+extern const char kMessageInstalledChinese[];
+extern const char kMessageInstalledEnglish[];
+
+// The question whether to install the speech runtime (OK and Cancel).
+extern const char kMessageSpeechOfferChinese[];
+extern const char kMessageSpeechOfferEnglish[];
+
+extern const char kMessageInstallFailedChinese[];
+extern const char kMessageInstallFailedEnglish[];
+
 #endif

@@ -21,7 +21,7 @@ struct ExpectedControl {
 const ExpectedControl kWizardControls[] = {
     {1002, "Edit", true},      {1010, "Button", false},   {1014, "Edit", false},
     {1019, "ListBox", false},  {1003, "Button", true},    {1004, "Button", true},
-    {1005, "Button", true},    {1006, "Button", true},    {3, "Button", true},
+    {1005, "Button", true},    {1006, "Button", true},    {3, "Button", false},
     {1001, "Button", true},    {2, "Button", true},       {166, "Static", true},
     {102, "Static", true},     {108, "Static", true},     {169, "Static", true},
     {1009, "Button", true},    {1011, "Button", true},    {1012, "Button", true},

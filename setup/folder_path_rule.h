@@ -1,0 +1,34 @@
+// The folder paths the wizard composes: the proposed installation folder on
+// the Windows directory's drive, the folder chosen in the folder chooser with
+// the product's folder name added, and the speech-runtime package's place in
+// the temporary folder. Every result is refused whole, never cut, when it
+// would not fit. Platform-free.
+#ifndef LQ_SETUP_FOLDER_PATH_RULE_H
+#define LQ_SETUP_FOLDER_PATH_RULE_H
+
+#include <cstddef>
+
+// Tells whether a byte starts a two-byte character in the ANSI code page.
+typedef int (*LeadByteTest)(unsigned char byte);
+
+// "<drive>:\<folderName>" with the drive letter taken from windowsDir's first
+// character, as "D:\LectorQuillery" for "D:\WINDOWS". Returns 1, or 0 with out
+// set to "" when windowsDir is empty or the result would not fit capacity.
+int ComposeDefaultFolder(char* out, size_t capacity, const char* windowsDir, const char* folderName);
+
+// Removes a backslash that ends path, as the current directory of a drive
+// root has it ("C:\" becomes "C:"). isLeadByte (null: single-byte code page)
+// keeps a 0x5C that is the second byte of a two-byte character.
+void DropTrailingBackslash(char* path, LeadByteTest isLeadByte);
+
+// "<folder>\<folderName>": the chosen folder (without trailing backslash)
+// with the product's folder below it. Returns 1, or 0 with out set to "" when
+// it would not fit.
+int ComposeChosenFolder(char* out, size_t capacity, const char* folder, const char* folderName);
+
+// tempDir (which ends with a backslash) followed by fileName; when tempDir is
+// null or empty, "C:\" instead. Returns 1, or 0 with out set to "" when it
+// would not fit.
+int ComposePackagePath(char* out, size_t capacity, const char* tempDir, const char* fileName);
+
+#endif

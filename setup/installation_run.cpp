@@ -1,0 +1,153 @@
+#include "setup/installation_run.h"
+
+#include <shellapi.h>
+
+#include <cstdlib>
+
+#include "install/bounded_text.h"
+#include "install/extract_payload.h"
+#include "install/payload_table.h"
+#include "install/run_installation.h"
+#include "resources/resource_ids.h"
+#include "setup/folder_path_rule.h"
+#include "setup/message_box.h"
+#include "setup/messages.h"
+#include "setup/pointer_rule.h"
+#include "setup/program_state.h"
+#include "setup/wait_floor.h"
+
+namespace {
+
+const int kMessageLineCapacity = 128;
+const unsigned long kPackageBufferSize = 12582912;  // the package fits 12 MB
+const DWORD kWaitSliceMs = 50;
+// Bounds the repaints per slice, so a window that never validates itself
+// cannot hold the wait.
+const int kPaintsPerSlice = 32;
+const int kRunButtons[] = {IDC_NEXT, IDC_BACK, IDC_CANCEL, IDC_WAIT_LABEL};
+
+struct MessageRange {
+    UINT first, last;
+};
+// Keyboard, client-area mouse and non-client mouse (close box, caption).
+const MessageRange kInputMessages[] = {
+    {WM_KEYFIRST, WM_KEYLAST},
+    {WM_MOUSEFIRST, WM_MOUSELAST},
+    {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
+};
+
+void TakeOptions(HWND dialog) {
+    DesktopIconOption = IsDlgButtonChecked(dialog, IDC_DESKTOP_OPTION) == BST_CHECKED;
+    AutoStartOption = IsDlgButtonChecked(dialog, IDC_AUTOSTART_OPTION) == BST_CHECKED;
+    HWND list = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
+    const LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    // The list always has a selection; without one the language stays English.
+    if (selected < 0) return;
+    UiLanguage = static_cast<int>(SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
+}
+
+void HideRunButtons(HWND dialog) {
+    for (int id : kRunButtons) ShowWindow(GetDlgItem(dialog, id), SW_HIDE);
+    // Nothing pumps messages during the installation: clear their place now.
+    UpdateWindow(dialog);
+}
+
+// The wait cursor is seen only over the wizard: bring the pointer there.
+void CentrePointer(HWND dialog) {
+    POINT pointer;
+    RECT window;
+    // Without either position the pointer simply stays where it is.
+    if (!GetCursorPos(&pointer) || !GetWindowRect(dialog, &window)) return;
+    const ScreenRect rect = {window.left, window.top, window.right, window.bottom};
+    ScreenPoint target;
+    if (PointerTarget(rect, ScreenPoint{pointer.x, pointer.y}, &target)) SetCursorPos(target.x, target.y);
+}
+
+void DiscardInput() {
+    MSG message;
+    for (const MessageRange& range : kInputMessages)
+        while (PeekMessageA(&message, nullptr, range.first, range.last, PM_REMOVE)) {
+        }
+}
+
+void PaintPending() {
+    MSG message;
+    for (int i = 0; i < kPaintsPerSlice && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+        DispatchMessageA(&message);
+}
+
+// Sleeps in slices until the floor has passed since start, throwing away
+// whatever input arrives and letting only repaints through, so the wizard
+// stays drawn but takes nothing. Input queued during the installation is
+// thrown away too, even when it took longer than the floor. Slices of sleep
+// rather than a wait on the message queue: a message left in the queue (a
+// command posted to the dialog) would end such a wait at once, over and over.
+void WaitOutFloor(DWORD start) {
+    for (;;) {
+        DiscardInput();
+        PaintPending();
+        const std::uint32_t remaining = FloorRemainingMs(start, GetTickCount(), kInstallationFloorMs);
+        if (remaining == 0) return;
+        Sleep(remaining < kWaitSliceMs ? remaining : kWaitSliceMs);
+    }
+}
+
+// Writes the package into the temporary folder and opens it through the
+// shell, but only a package this run has written: an older file of that
+// name is not ours to start.
+void WriteAndOpenPackage(unsigned char* buffer) {
+    char tempDir[kPathCapacity];
+    const DWORD length = GetTempPathA(kPathCapacity, tempDir);
+    if (length == 0 || length >= kPathCapacity) tempDir[0] = '\0';
+    char path[kPathCapacity];
+    if (!ComposePackagePath(path, sizeof path, tempDir, SpeechRuntimePayload.fileName)) return;
+    if (!ExtractPayload(SpeechRuntimePayload.resourceId, SpeechRuntimePayload.fileName, buffer,
+                        kPackageBufferSize, 0, 0, path))
+        return;
+    // The package's own installer is not waited for, and its failure to
+    // start is not ours to report.
+    ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void OfferSpeechRuntime(HWND dialog) {
+    ShowMessageBox(kMessageInstalledChinese, kMessageInstalledEnglish, kMessageBoxOk, dialog);
+    if (ShowMessageBox(kMessageSpeechOfferChinese, kMessageSpeechOfferEnglish, kMessageBoxOkCancel,
+                       dialog) != IDC_MB_OK)
+        return;
+    unsigned char* buffer = static_cast<unsigned char*>(std::malloc(kPackageBufferSize));
+    if (!buffer) {
+        ShowMessageBox(kMessageNoMemoryChinese, kMessageNoMemoryEnglish, kMessageBoxOk, dialog);
+        return;
+    }
+    WriteAndOpenPackage(buffer);
+    std::free(buffer);
+}
+
+}  // namespace
+
+int CheckInstallFolder(HWND dialog) {
+    GetDlgItemTextA(dialog, IDC_PATH_FIELD, InstallDir, kPathCapacity);
+    if (SetCurrentDirectoryA(InstallDir)) return 1;
+    if (CreateDirectoryA(InstallDir, nullptr)) return 1;
+    char english[kMessageLineCapacity];
+    // Both texts are fixed and fit; a failure would only leave the English
+    // line out.
+    FormatText(english, sizeof english, kMessageNoFolderEnglishFormat, kMessageNoFolderEnglishCause);
+    ShowMessageBox(kMessageNoFolderChinese, english, kMessageBoxOk, dialog);
+    return 0;
+}
+
+void RunInstallationWithReport(HWND dialog) {
+    TakeOptions(dialog);
+    HideRunButtons(dialog);
+    const DWORD start = GetTickCount();
+    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    CentrePointer(dialog);
+    const int installed = RunInstallation();
+    WaitOutFloor(start);
+    if (installed)
+        OfferSpeechRuntime(dialog);
+    else
+        ShowMessageBox(kMessageInstallFailedChinese, kMessageInstallFailedEnglish, kMessageBoxOk, dialog);
+    WizardState = kWizardQuit;
+}

@@ -1,0 +1,26 @@
+// The Chinese licence as list lines: the text is cut at its line breaks in
+// place, each line becoming a zero-terminated string of its own. Owns the
+// size of the licence buffer and the line limit. Platform-free.
+#ifndef LQ_SETUP_LICENCE_LINES_H
+#define LQ_SETUP_LICENCE_LINES_H
+
+#include <cstddef>
+
+// A licence text and the zero byte stored after it share one buffer.
+const size_t kLicenceBufferSize = 65536;
+// The list shows no more lines than this.
+const int kLicenceMaxLines = 500;
+
+// Stores the terminator after a text of length bytes decompressed into
+// buffer (capacity bytes). Returns 1, or 0 when the text fills the buffer and
+// leaves no room for it: such a text counts as not loaded.
+int TerminateLicenceText(char* buffer, size_t capacity, size_t length);
+
+// Splits the zero-terminated text in place: every CR becomes a zero byte and
+// ends a line (an LF right after it belongs to that break; any other LF stays
+// in its line). A last line without CR counts too unless it is empty. Writes
+// the start of each line into lines, at most maxLines of them, and returns
+// how many it wrote.
+int SplitLicenceLines(char* text, const char** lines, int maxLines);
+
+#endif

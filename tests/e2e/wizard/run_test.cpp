@@ -1,0 +1,315 @@
+// The installation run under Wine, through the real installer: the folder
+// check and the way back to the folder page, the run with the earlier
+// choices, the five-second floor, the pointer, the outcome messages and the
+// speech-runtime offer with the package opened through the shell.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "install/shortcut_names.h"
+#include "wizard/wizard_driver.h"
+
+using namespace wizard;
+
+namespace {
+
+const char kRecorderClass[] = "LectorQuilleryTest.OpenRecorder";
+const DWORD kFloorMs = 5000;
+const int kTraditionalChinese = 2;
+
+// The program next to this test that records what the shell opened.
+std::string RecorderPath() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string own = path;
+    return own.substr(0, own.find_last_of('\\')) + "\\open_recorder.exe";
+}
+
+// While it lives, the shell opens .msi files with the recorder, which
+// writes the opened path into record. The earlier association comes back
+// afterwards.
+class MsiRecorderAssociation {
+public:
+    MsiRecorderAssociation(const std::string& recorder, const std::string& record) {
+        char previous[256] = "";
+        LONG size = sizeof previous;
+        hadPrevious_ = RegQueryValueA(HKEY_CLASSES_ROOT, ".msi", previous, &size) == ERROR_SUCCESS;
+        previous_ = previous;
+        const std::string command = "\"" + recorder + "\" \"" + record + "\" \"%1\"";
+        const std::string commandKey = std::string(kRecorderClass) + "\\shell\\open\\command";
+        ok_ = SetDefault(".msi", kRecorderClass) && SetDefault(commandKey.c_str(), command.c_str());
+    }
+    ~MsiRecorderAssociation() {
+        if (hadPrevious_)
+            SetDefault(".msi", previous_.c_str());
+        else
+            RegDeleteValueA(HKEY_CLASSES_ROOT, ".msi");
+        for (const char* sub : {"\\shell\\open\\command", "\\shell\\open", "\\shell", ""})
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, (std::string(kRecorderClass) + sub).c_str());
+    }
+    bool Ok() const { return ok_; }
+
+private:
+    static bool SetDefault(const char* key, const char* value) {
+        return RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value, static_cast<DWORD>(strlen(value))) ==
+               ERROR_SUCCESS;
+    }
+    bool hadPrevious_ = false, ok_ = false;
+    std::string previous_;
+};
+
+std::string SpecialFolder(int id) {
+    char path[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, id, nullptr, 0, path);
+    return path;
+}
+
+// The program's own shortcut in a special folder, in any of its languages.
+bool HasProgramShortcut(int folderId) {
+    for (int language = 0; language <= 2; ++language)
+        if (FileExists(SpecialFolder(folderId) + "\\" + ProgramShortcutName(language) + ".lnk")) return true;
+    return false;
+}
+
+void RemoveProgramShortcuts(int folderId) {
+    for (int language = 0; language <= 2; ++language)
+        DeleteFileA((SpecialFolder(folderId) + "\\" + ProgramShortcutName(language) + ".lnk").c_str());
+}
+
+// Leaves the prefix's shell folders as the other tests expect them.
+void RemoveAllProgramShortcuts() {
+    RemoveProgramShortcuts(CSIDL_DESKTOPDIRECTORY);
+    RemoveProgramShortcuts(CSIDL_STARTUP);
+    for (int language = 0; language <= 2; ++language)
+        RemoveTree(SpecialFolder(CSIDL_PROGRAMS) + "\\" + ProgramShortcutName(language));
+}
+
+// CPU time, in clock ticks of the Linux kernel (100 per second), that the
+// process running the program at exePath has used so far, read from the
+// host's /proc through Wine's Z: drive; -1 when no such process is found.
+// Wine's own process times do not count what a process spends in the
+// server, which is where a loop of message queries spins.
+long long HostCpuTicks(const std::string& exePath) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA("Z:\\proc\\*", &entry);
+    if (find == INVALID_HANDLE_VALUE) return -1;
+    long long ticks = -1;
+    do {
+        const std::string folder = std::string("Z:\\proc\\") + entry.cFileName;
+        if (entry.cFileName[0] < '1' || entry.cFileName[0] > '9') continue;
+        const std::string commandLine = ReadBytes(folder + "\\cmdline");
+        if (lstrcmpiA(commandLine.c_str(), exePath.c_str()) != 0) continue;
+        const std::string stat = ReadBytes(folder + "\\stat");
+        size_t at = stat.rfind(')');
+        if (at == std::string::npos) continue;
+        // Fields after the name: state is the 3rd, utime the 14th, stime the 15th.
+        long long user = 0, system = 0;
+        if (sscanf(stat.c_str() + at + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lld %lld", &user,
+                   &system) == 2)
+            ticks = user + system;
+    } while (ticks < 0 && FindNextFileA(find, &entry));
+    FindClose(find);
+    return ticks;
+}
+
+class Run : public testing::Test {
+protected:
+    void SetUp() override {
+        package_ = TempFolder() + kPackageName;
+        DeleteFileA(package_.c_str());
+        ASSERT_TRUE(setup_.Start()) << SetupExecutablePath();
+        dialog_ = setup_.WaitForWindow(kWizardCaption);
+        ASSERT_NE(nullptr, dialog_);
+    }
+    void TearDown() override { RemoveAllProgramShortcuts(); }
+    // A fresh folder under the work folder, and the product folder in it.
+    std::string FreshTarget(const char* name) {
+        const std::string parent = WorkFolder() + "\\" + name;
+        RemoveTree(parent);
+        CreateDirectoryA(parent.c_str(), nullptr);
+        return parent + "\\LectorQuillery";
+    }
+    // From the folder page through the licence to Agree/Install.
+    void AgreeFromFolderPage(const std::string& path) {
+        SetText(dialog_, IDC_PATH_FIELD, path);
+        ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_NEXT, 1));
+        ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_NEXT, 2));
+        ClickButton(dialog_, IDC_NEXT);
+    }
+    HWND Box(const char* chinese) {
+        HWND box = WaitForBox(setup_, chinese);
+        const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+        if (box)
+            SavePng(CaptureWindow(box), WorkFolder() + "\\" + test + "-box" + std::to_string(++boxes_) + ".png");
+        return box;
+    }
+    SetupProcess setup_;
+    HWND dialog_ = nullptr;
+    std::string package_;
+    int boxes_ = 0;
+};
+
+TEST_F(Run, AfterAFailedFolderCheckACorrectedPathInstallsAtOnceWithTheEarlierChoices) {
+    const std::string target = FreshTarget("run-corrected");
+    const std::string missing = target.substr(0, target.find_last_of('\\')) + "\\missing";
+    RemoveAllProgramShortcuts();
+
+    // Options and language that differ from the defaults.
+    ClickButton(dialog_, IDC_DESKTOP_OPTION);
+    ClickButton(dialog_, IDC_AUTOSTART_OPTION);
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(dialog_, IDC_AUTOSTART_OPTION); }));
+    ASSERT_TRUE(WaitUntil([&] { return !IsChecked(dialog_, IDC_DESKTOP_OPTION); }));
+    SetText(dialog_, IDC_PATH_FIELD, missing + "\\deeper");
+    ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_NEXT, 1));
+    SendMessageA(GetDlgItem(dialog_, IDC_LANGUAGE_LIST), CB_SETCURSEL, kTraditionalChinese, 0);
+    ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_NEXT, 2));
+    ClickButton(dialog_, IDC_NEXT);
+
+    HWND box = Box("无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。");
+    ASSERT_NE(nullptr, box) << "no folder message";
+    EXPECT_EQ("Cannot create folder! Please check folder path.", TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    EXPECT_FALSE(FolderExists(missing));
+    EXPECT_EQ(2, VisiblePage(dialog_));
+    EXPECT_TRUE(IsShown(dialog_, IDC_NEXT));
+
+    // Back from WizardState 99 shows the folder page with Back still there
+    // and Next reading "下一步 Next".
+    ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_BACK, 0));
+    EXPECT_TRUE(IsShown(dialog_, IDC_BACK));
+    EXPECT_TRUE(IsEnabled(dialog_, IDC_BACK));
+    Sleep(300);  // let it paint
+    Image page = CaptureClient(dialog_);
+    SavePng(page, WorkFolder() + "\\folder-page-after-back.png");
+    EXPECT_TRUE(ShowsGlyphs(page, RectIn(dialog_, IDC_NEXT), "下一步", 3));
+
+    SetText(dialog_, IDC_PATH_FIELD, target);
+    RECT window;
+    GetWindowRect(dialog_, &window);
+    const POINT centre = {window.left + (window.right - window.left) / 2,
+                          window.top + (window.bottom - window.top) / 2};
+    ASSERT_TRUE(SetCursorPos(window.right + 40, window.bottom + 40));
+    const long long ticksBefore = HostCpuTicks(SetupExecutablePath());
+    ASSERT_GE(ticksBefore, 0) << "the installer's process is not in /proc";
+    const DWORD start = GetTickCount();
+    ClickButton(dialog_, IDC_NEXT);
+
+    ASSERT_TRUE(WaitUntil([&] { return !IsShown(dialog_, IDC_NEXT); })) << "the run did not start";
+    EXPECT_FALSE(IsShown(dialog_, IDC_BACK));
+    EXPECT_FALSE(IsShown(dialog_, IDC_CANCEL));
+    EXPECT_EQ(0, VisiblePage(dialog_)) << "no page may be shown again";
+    EXPECT_TRUE(WaitUntil([&] {
+        POINT at;
+        return GetCursorPos(&at) && at.x == centre.x && at.y == centre.y;
+    })) << "the pointer was not brought to the wizard's centre";
+    // No input reaches the wizard during the run.
+    ClickButton(dialog_, IDC_CANCEL);
+    RequestClose(dialog_);
+
+    box = Box("祝贺您：安装顺利完成！");
+    ASSERT_NE(nullptr, box) << "no success message";
+    const DWORD elapsed = GetTickCount() - start;
+    const long long cpuMs = (HostCpuTicks(SetupExecutablePath()) - ticksBefore) * 10;
+    EXPECT_GE(elapsed, kFloorMs);
+    // A sleeping wait costs the installer well under a tenth of the time
+    // (about 0.1 s here); a polling loop costs it more than half.
+    EXPECT_LT(cpuMs, static_cast<long long>(elapsed / 4)) << "the wait keeps a processor busy";
+    EXPECT_EQ("Congratulations! Installation Success!", TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+
+    box = Box("下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
+    ASSERT_NE(nullptr, box) << "no speech-runtime question";
+    EXPECT_TRUE(IsShown(box, IDC_MB_CANCEL));
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_CANCEL));
+    EXPECT_EQ(0, setup_.WaitForExit());
+    EXPECT_FALSE(FileExists(package_)) << "Cancel still wrote the package";
+
+    const std::string payload = PayloadFolder();
+    for (const char* name : {"ChnBmp.bin", "license_cn.txt", "license_en.txt"})
+        EXPECT_EQ(ReadBytes(payload + "\\" + name), ReadBytes(target + "\\" + name)) << name;
+    EXPECT_TRUE(FileExists(target + "\\" + kProgramFile));
+    EXPECT_TRUE(FileExists(target + "\\" + kUninstallerFile));
+    EXPECT_NE(std::string::npos, ReadBytes(target + "\\QuilleryUI.ini").find("UILanguage=2"));
+    EXPECT_TRUE(HasProgramShortcut(CSIDL_STARTUP)) << "auto-start was chosen";
+    EXPECT_FALSE(HasProgramShortcut(CSIDL_DESKTOPDIRECTORY)) << "the desktop icon was not chosen";
+}
+
+TEST_F(Run, OkToTheSpeechRuntimeWritesThePackageAndOpensIt) {
+    const std::string record = WorkFolder() + "\\opened.txt";
+    DeleteFileA(record.c_str());
+    ASSERT_TRUE(FileExists(RecorderPath())) << RecorderPath();
+    MsiRecorderAssociation association(RecorderPath(), record);
+    ASSERT_TRUE(association.Ok());
+    const std::string target = FreshTarget("run-speech");
+    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(target));
+
+    HWND box = Box("祝贺您：安装顺利完成！");
+    ASSERT_NE(nullptr, box) << "no success message";
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    box = Box("下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
+    ASSERT_NE(nullptr, box) << "no speech-runtime question";
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    EXPECT_EQ(0, setup_.WaitForExit());
+
+    EXPECT_EQ(ReadBytes(PayloadFolder() + "\\" + kPackageName), ReadBytes(package_));
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(record) && !ReadBytes(record).empty(); }))
+        << "the shell opened nothing";
+    const std::string opened = ReadBytes(record);
+    char openedLong[MAX_PATH] = "", packageLong[MAX_PATH] = "";
+    GetLongPathNameA(opened.c_str(), openedLong, MAX_PATH);
+    GetLongPathNameA(package_.c_str(), packageLong, MAX_PATH);
+    EXPECT_EQ(0, lstrcmpiA(packageLong, openedLong)) << opened;
+    DeleteFileA(package_.c_str());
+}
+
+// Only a package this run has written is opened: an older file that the
+// run cannot replace (held open here without sharing) stays unopened.
+TEST_F(Run, APackageThatCannotBeWrittenIsNotOpened) {
+    const std::string record = WorkFolder() + "\\opened-stale.txt";
+    DeleteFileA(record.c_str());
+    MsiRecorderAssociation association(RecorderPath(), record);
+    ASSERT_TRUE(association.Ok());
+    HANDLE stale = CreateFileA(package_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, stale);
+    DWORD written = 0;
+    WriteFile(stale, "old", 3, &written, nullptr);
+    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(FreshTarget("run-stale")));
+
+    HWND box = Box("祝贺您：安装顺利完成！");
+    ASSERT_NE(nullptr, box) << "no success message";
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    box = Box("下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
+    ASSERT_NE(nullptr, box) << "no speech-runtime question";
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    EXPECT_EQ(0, setup_.WaitForExit());
+    CloseHandle(stale);
+    const DWORD kLaunchMs = 3000;  // what the recorder takes to start, with room
+    EXPECT_FALSE(WaitUntil([&] { return FileExists(record); }, kLaunchMs)) << "the old package was opened";
+    EXPECT_EQ("old", ReadBytes(package_));
+    DeleteFileA(package_.c_str());
+}
+
+TEST_F(Run, AFailedInstallationIsReportedAndEndsTheWizard) {
+    // A folder in the place of every file to write: no file can be written.
+    const std::string target = FreshTarget("run-failing");
+    CreateDirectoryA(target.c_str(), nullptr);
+    for (const std::string& name : FilesIn(PayloadFolder()))
+        CreateDirectoryA((target + "\\" + name).c_str(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(target));
+
+    HWND box = Box("安装失败！请检查一下系统后，再重新安装。谢谢！");
+    ASSERT_NE(nullptr, box) << "no failure message";
+    EXPECT_EQ("Installation failed. Please check your system (quit all Korvo applications) and try again.",
+              TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    // No speech-runtime question follows: the wizard ends.
+    EXPECT_EQ(0, setup_.WaitForExit());
+    EXPECT_FALSE(FileExists(package_));
+}
+
+}  // namespace

@@ -1,0 +1,305 @@
+// Driving the wizard's pages, message boxes and folder chooser from another
+// process: waiting for windows and states by polling, reading controls and
+// files, finding atlas glyphs on the screen. Shared by the wizard's
+// end-to-end tests and the main job's walk. Relies on the e2e driver
+// (setup_process, screenshot, glyph_check).
+#ifndef LQ_TESTS_WIZARD_DRIVER_H
+#define LQ_TESTS_WIZARD_DRIVER_H
+
+#include <windows.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "driver/glyph_check.h"
+#include "driver/screenshot.h"
+#include "driver/setup_process.h"
+#include "resources/resource_ids.h"
+
+namespace wizard {
+
+const char kWizardCaption[] = "LectorQuillery Installer";
+const char kBoxCaption[] = "Velquora Install Message";
+const char kPackageName[] = "Sapi51forKorvo.msi";
+const int kChooserFolderList = 1121;
+const int kChooserCurrentFolder = 1088;
+const DWORD kPollMs = 25;
+const DWORD kWaitMs = 20000;
+
+// Polls condition until it holds (true) or timeoutMs have passed (false).
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs = kWaitMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(kPollMs);
+    }
+}
+
+inline bool IsShown(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != 0; }
+inline bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
+inline bool IsChecked(HWND dialog, int id) {
+    return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The page the wizard shows, from the controls that only that page shows:
+// 0 folder, 1 language, 2 licence, -1 none or a mixture.
+inline int VisiblePage(HWND dialog) {
+    const bool folder = IsShown(dialog, IDC_PATH_FIELD);
+    const bool language = IsShown(dialog, IDC_LANGUAGE_LIST);
+    const bool licence = IsShown(dialog, IDC_LICENCE_SWITCH);
+    if (folder + language + licence != 1) return -1;
+    return folder ? 0 : language ? 1 : 2;
+}
+
+inline bool WaitForPage(HWND dialog, int page, DWORD timeoutMs = kWaitMs) {
+    return WaitUntil([&] { return VisiblePage(dialog) == page; }, timeoutMs);
+}
+
+// The whole text of a window of another process, however long.
+inline std::string LongTextOf(HWND window) {
+    // The length counts the characters as the other side stores them.
+    const int kBytesPerCharacter = 4;
+    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<char> text((static_cast<size_t>(length > 0 ? length : 0) + 1) * kBytesPerCharacter, '\0');
+    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+inline void SetText(HWND dialog, int id, const std::string& text) {
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// An entry of a list or combo box of another process, as the ANSI bytes it
+// was added with. Wine hands such an entry across processes only in its
+// UTF-16 form, so it is asked for that and turned back here.
+inline std::string ListText(HWND list, int index, UINT lengthMessage, UINT textMessage) {
+    const LRESULT length = SendMessageW(list, lengthMessage, static_cast<WPARAM>(index), 0);
+    std::vector<wchar_t> wide(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(list, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> text(static_cast<size_t>(bytes > 0 ? bytes : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text.data(), static_cast<int>(text.size()), nullptr,
+                        nullptr);
+    return text.data();
+}
+
+// Every entry of a list box of another process.
+inline std::vector<std::string> ListBoxLines(HWND list) {
+    std::vector<std::string> lines;
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) lines.push_back(ListText(list, i, LB_GETTEXTLEN, LB_GETTEXT));
+    return lines;
+}
+
+// The window with the keyboard focus in the thread that owns window.
+inline HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+struct BoxSearch {
+    DWORD processId;
+    const char* chinese;
+    HWND found;
+};
+
+inline BOOL CALLBACK MatchBox(HWND window, LPARAM param) {
+    BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || TextOf(window) != kBoxCaption) return TRUE;
+    if (search->chinese && TextOf(GetDlgItem(window, IDC_MB_CHINESE_LINE)) != search->chinese) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The message box of the process showing the Chinese line chinese (any box
+// when null), or null when none shows up in time.
+inline HWND WaitForBox(const SetupProcess& process, const char* chinese, DWORD timeoutMs = kWaitMs) {
+    BoxSearch search = {process.Id(), chinese, nullptr};
+    WaitUntil(
+        [&] {
+            search.found = nullptr;
+            EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr || !process.IsRunning();
+        },
+        timeoutMs);
+    return search.found;
+}
+
+// Ends a message box with the button id, as pressing it does, and waits
+// until it is gone.
+inline bool AnswerBox(HWND box, int id) {
+    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    return WaitUntil([&] { return !IsWindow(box); });
+}
+
+// Presses a button of the wizard and waits until the wizard shows page.
+inline bool PressAndWaitForPage(HWND dialog, int buttonId, int page) {
+    ClickButton(dialog, buttonId);
+    return WaitForPage(dialog, page);
+}
+
+struct ChooserSearch {
+    HWND owner;
+    HWND found;
+};
+
+inline BOOL CALLBACK MatchChooser(HWND window, LPARAM param) {
+    ChooserSearch* search = reinterpret_cast<ChooserSearch*>(param);
+    if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
+    if (!GetDlgItem(window, kChooserFolderList)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The folder chooser owned by the wizard dialog, once its folder list is
+// filled, or null. Found by its folder list, not by its caption: Wine's
+// common dialog puts a caption of its own over the template's.
+inline HWND WaitForChooser(HWND dialog, DWORD timeoutMs = kWaitMs) {
+    ChooserSearch search = {dialog, nullptr};
+    WaitUntil(
+        [&] {
+            search.found = nullptr;
+            EnumWindows(MatchChooser, reinterpret_cast<LPARAM>(&search));
+            return search.found &&
+                   SendMessageA(GetDlgItem(search.found, kChooserFolderList), LB_GETCOUNT, 0, 0) > 0;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+// Opens a folder list entry of the chooser as a double click does ("[..]"
+// for the parent, "[name]" for a subfolder; letter case ignored). Returns
+// false when there is no such entry or the chooser's folder did not change.
+inline bool OpenChooserEntry(HWND chooser, const std::string& entry) {
+    HWND list = GetDlgItem(chooser, kChooserFolderList);
+    std::vector<std::string> lines = ListBoxLines(list);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lstrcmpiA(lines[i].c_str(), entry.c_str()) != 0) continue;
+        const std::string before = TextOf(GetDlgItem(chooser, kChooserCurrentFolder));
+        SendMessageA(list, LB_SETCURSEL, i, 0);
+        PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(kChooserFolderList, LBN_DBLCLK),
+                     reinterpret_cast<LPARAM>(list));
+        return WaitUntil([&] { return TextOf(GetDlgItem(chooser, kChooserCurrentFolder)) != before; });
+    }
+    return false;
+}
+
+// Where a control lies in its dialog's client area.
+inline RECT RectIn(HWND dialog, int id) {
+    RECT r;
+    HWND control = GetDlgItem(dialog, id);
+    GetClientRect(control, &r);
+    MapWindowPoints(control, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// 1 when the first `glyphs` two-byte codes of gbk are drawn side by side
+// from the atlas, black on the button face, somewhere inside area of image.
+inline bool ShowsGlyphs(const Image& image, const RECT& area, const char* gbk, int glyphs) {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF ink = RGB(0, 0, 0);
+    auto code = [&](int k) {
+        return (static_cast<unsigned>(static_cast<unsigned char>(gbk[2 * k])) << 8) |
+               static_cast<unsigned char>(gbk[2 * k + 1]);
+    };
+    for (int y = area.top; y + 16 <= area.bottom; ++y)
+        for (int x = area.left; x + 16 * glyphs <= area.right; ++x) {
+            int k = 0;
+            while (k < glyphs && GlyphMismatches(image, x + 16 * k, y, code(k), ink, face) == 0) ++k;
+            if (k == glyphs) return true;
+        }
+    return false;
+}
+
+inline bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+inline bool FolderExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Deletes a file or a folder with everything in it, read-only files too.
+inline void RemoveTree(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileA(path.c_str());
+        return;
+    }
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (std::strcmp(entry.cFileName, ".") && std::strcmp(entry.cFileName, ".."))
+                RemoveTree(path + "\\" + entry.cFileName);
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+// The names of the files directly in folder.
+inline std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return names;
+}
+
+inline std::string TempFolder() {
+    char path[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, path);
+    return path;
+}
+
+inline std::string WindowsDrive() {
+    char path[MAX_PATH] = "";
+    GetWindowsDirectoryA(path, MAX_PATH);
+    return std::string(1, path[0]) + ":";
+}
+
+// The value of a --name=VALUE argument of this process, as a Windows path.
+inline std::string ArgumentPath(const char* name) {
+    const std::string prefix = std::string("--") + name + "=";
+    std::string line = GetCommandLineA();
+    size_t at = line.find(prefix);
+    if (at == std::string::npos) return "";
+    at += prefix.size();
+    const size_t end = line.find(' ', at);
+    std::string value = line.substr(at, end == std::string::npos ? std::string::npos : end - at);
+    if (!value.empty() && value.back() == '"') value.pop_back();
+    return ToWindowsPath(value);
+}
+
+// The payload folder, in which the test's --atlas lies.
+inline std::string PayloadFolder() {
+    const std::string atlas = ArgumentPath("atlas");
+    return atlas.substr(0, atlas.find_last_of('\\'));
+}
+
+}  // namespace wizard
+
+#endif
