@@ -5,11 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "driver/file_bytes.h"
 #include "driver/setup_process.h"
 #include "install/extract_payload.h"
 #include "setup/program_state.h"
@@ -27,17 +26,6 @@ std::string ExactContent() {
     std::string s;
     for (int i = 0; i < 256; ++i) s += "0123456789abcdef";
     return s;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& data) {
-    std::ofstream(path, std::ios::binary) << data;
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
-#include <fstream>
-#include <sstream>
 
 #include "driver/setup_process.h"
 
@@ -68,17 +66,6 @@ std::string ExpectedPayloadBytes(const std::string& fileName) {
     if (fileName == "LectorQuillery.exe") return ReadAll(CommandLineArgument("--program="));
     if (fileName == "LectorQuilleryUnInstall.exe") return ReadAll(CommandLineArgument("--uninstaller="));
     return ReadAll(CommandLineArgument("--payload=") + "\\" + fileName);
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& data) {
-    std::ofstream(path, std::ios::binary) << data;
 }
 
 bool Exists(const std::string& path) { return AttributesOf(path) != INVALID_FILE_ATTRIBUTES; }

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "driver/file_bytes.h"
+
 // The value of an argument given as PREFIXvalue, such as --payload=DIR,
 // --program=EXE, --uninstaller=EXE (Unix paths become Z: paths); "" when
 // absent.
@@ -21,8 +23,6 @@ std::string CommandLineArgument(const char* prefix);
 // programs the stand-ins they were packed from.
 std::string ExpectedPayloadBytes(const std::string& fileName);
 
-std::string ReadAll(const std::string& path);
-void WriteAll(const std::string& path, const std::string& data);
 bool Exists(const std::string& path);
 DWORD AttributesOf(const std::string& path);  // INVALID_FILE_ATTRIBUTES when missing
 // Deletes a folder with everything in it, read-only files too.

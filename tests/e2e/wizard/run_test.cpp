@@ -147,6 +147,17 @@ protected:
             SavePng(CaptureWindow(box), WorkFolder() + "\\" + test + "-box" + std::to_string(++boxes_) + ".png");
         return box;
     }
+    // OK to the success message and to the speech-runtime question; the
+    // installer then ends.
+    void AcceptSuccessAndSpeechRuntime() {
+        HWND box = Box("祝贺您：安装顺利完成！");
+        ASSERT_NE(nullptr, box) << "no success message";
+        ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+        box = Box("下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
+        ASSERT_NE(nullptr, box) << "no speech-runtime question";
+        ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+        EXPECT_EQ(0, setup_.WaitForExit());
+    }
     SetupProcess setup_;
     HWND dialog_ = nullptr;
     std::string package_;
@@ -247,13 +258,7 @@ TEST_F(Run, OkToTheSpeechRuntimeWritesThePackageAndOpensIt) {
     const std::string target = FreshTarget("run-speech");
     ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(target));
 
-    HWND box = Box("祝贺您：安装顺利完成！");
-    ASSERT_NE(nullptr, box) << "no success message";
-    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
-    box = Box("下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
-    ASSERT_NE(nullptr, box) << "no speech-runtime question";
-    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
-    EXPECT_EQ(0, setup_.WaitForExit());
+    ASSERT_NO_FATAL_FAILURE(AcceptSuccessAndSpeechRuntime());
 
     EXPECT_EQ(ReadBytes(PayloadFolder() + "\\" + kPackageName), ReadBytes(package_));
     ASSERT_TRUE(WaitUntil([&] { return FileExists(record) && !ReadBytes(record).empty(); }))
@@ -280,13 +285,7 @@ TEST_F(Run, APackageThatCannotBeWrittenIsNotOpened) {
     WriteFile(stale, "old", 3, &written, nullptr);
     ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(FreshTarget("run-stale")));
 
-    HWND box = Box("祝贺您：安装顺利完成！");
-    ASSERT_NE(nullptr, box) << "no success message";
-    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
-    box = Box("下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
-    ASSERT_NE(nullptr, box) << "no speech-runtime question";
-    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
-    EXPECT_EQ(0, setup_.WaitForExit());
+    ASSERT_NO_FATAL_FAILURE(AcceptSuccessAndSpeechRuntime());
     CloseHandle(stale);
     const DWORD kLaunchMs = 3000;  // what the recorder takes to start, with room
     EXPECT_FALSE(WaitUntil([&] { return FileExists(record); }, kLaunchMs)) << "the old package was opened";
