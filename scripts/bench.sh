@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Benchmarks: start-up time of the installer against a window-only floor
-# (medians, same run, under Wine), and the installer's size without payload.
+# (medians, same run, under Wine), the installer's size without payload,
+# licence painting and the installation's file writing against their floors.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -26,3 +27,6 @@ trap wine_session_stop EXIT
 
 echo "== licence painting ($arch Wine)"
 "$LQ_WINE" "$root/build/$arch/bench/bench_licence_paint.exe" --rounds="${RUNS:-15}"
+
+echo "== installation ($arch Wine)"
+"$LQ_WINE" "$root/build/$arch/bench/install/bench_install.exe" --rounds="${RUNS:-15}"
