@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/files.h"
 #include "install/payload_table.h"
 #include "install/run_installation.h"
 #include "resources/resource_ids.h"
@@ -49,21 +50,6 @@ LRESULT CALLBACK TimingBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 INT_PTR CALLBACK PassiveDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string path = folder + "\\" + found.cFileName;
-            if (found.cFileName[0] == '.') continue;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
 
 // Seconds from the first file to the last, or a negative value on failure.
 double TimeInstallation(const std::string& folder) {

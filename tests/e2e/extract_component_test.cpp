@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/file_bytes.h"
+#include "driver/files.h"
 #include "driver/setup_process.h"
 #include "install/extract_payload.h"
 #include "setup/program_state.h"
@@ -27,8 +27,6 @@ std::string ExactContent() {
     for (int i = 0; i < 256; ++i) s += "0123456789abcdef";
     return s;
 }
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 class Extraction : public testing::Test {
 protected:

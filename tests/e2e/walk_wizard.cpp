@@ -86,7 +86,7 @@ std::string SpecialFolder(int id) {
 }
 
 void PrintSettingsKey(const std::string& installDir) {
-    const std::string settings = ReadBytes(installDir + "\\QuilleryUI.ini");
+    const std::string settings = ReadAll(installDir + "\\QuilleryUI.ini");
     const size_t at = settings.find("UILanguage=");
     if (at == std::string::npos) {
         std::printf("  settings key: not found\n");
@@ -115,7 +115,7 @@ void PrintInstalledTree(const std::string& installDir) {
     PrintSettingsKey(installDir);
     PrintShortcuts();
     const std::string package = TempFolder() + kPackageName;
-    const std::string bytes = ReadBytes(package);
+    const std::string bytes = ReadAll(package);
     std::printf("  speech-runtime package %s: %s (%lu bytes)\n", package.c_str(),
                 FileExists(package) ? "written" : "absent", static_cast<unsigned long>(bytes.size()));
 }

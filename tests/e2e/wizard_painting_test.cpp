@@ -123,19 +123,30 @@ TEST_F(WizardPixels, FocusRectangleFollowsTheFocus) {
     EXPECT_GT(FocusPixels(image, next, face_), 0);
 }
 
-// The option box's mark area as pixels, to compare two states.
-std::vector<COLORREF> MarkPixels(const Image& image, HWND dialog, int id) {
+// An option box's layout, and where its client area lies in the dialog.
+struct PlacedCheckBox {
+    CheckBoxLayout layout;
+    POINT origin;
+};
+
+PlacedCheckBox PlaceCheckBox(HWND dialog, int id) {
     HWND box = GetDlgItem(dialog, id);
     RECT client;
     GetClientRect(box, &client);
-    CheckBoxLayout layout = LayOutCheckBox(PixelRect{client.left, client.top, client.right, client.bottom},
-                                           static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE)));
-    POINT origin = {0, 0};
-    MapWindowPoints(box, dialog, &origin, 1);
+    PlacedCheckBox placed = {LayOutCheckBox(PixelRect{client.left, client.top, client.right, client.bottom},
+                                            static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE))),
+                             {0, 0}};
+    MapWindowPoints(box, dialog, &placed.origin, 1);
+    return placed;
+}
+
+// The option box's mark area as pixels, to compare two states.
+std::vector<COLORREF> MarkPixels(const Image& image, HWND dialog, int id) {
+    const PlacedCheckBox placed = PlaceCheckBox(dialog, id);
+    const PixelRect& mark = placed.layout.mark;
     std::vector<COLORREF> pixels;
-    for (int y = layout.mark.top; y < layout.mark.bottom; ++y)
-        for (int x = layout.mark.left; x < layout.mark.right; ++x)
-            pixels.push_back(image.At(origin.x + x, origin.y + y));
+    for (int y = mark.top; y < mark.bottom; ++y)
+        for (int x = mark.left; x < mark.right; ++x) pixels.push_back(image.At(placed.origin.x + x, placed.origin.y + y));
     return pixels;
 }
 
@@ -146,16 +157,11 @@ TEST_F(WizardPixels, OptionBoxesShowFixedCaptionsAndFollowTheirState) {
         Image before = Shot("wizard-options-before");
         LRESULT stateBefore = SendMessageA(box, BM_GETCHECK, 0, 0);
         // The fixed caption's first glyph sits at the label position.
-        RECT client;
-        GetClientRect(box, &client);
-        CheckBoxLayout layout = LayOutCheckBox(PixelRect{client.left, client.top, client.right, client.bottom},
-                                               static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE)));
-        POINT origin = {0, 0};
-        MapWindowPoints(box, dialog_, &origin, 1);
+        const PlacedCheckBox placed = PlaceCheckBox(dialog_, id);
         const char* caption = OptionBoxCaption(id);
         unsigned first = (static_cast<unsigned char>(caption[0]) << 8) | static_cast<unsigned char>(caption[1]);
-        EXPECT_EQ(0, GlyphMismatches(before, origin.x + layout.labelX, origin.y + layout.labelY, first,
-                                     kBlack, face_));
+        EXPECT_EQ(0, GlyphMismatches(before, placed.origin.x + placed.layout.labelX,
+                                     placed.origin.y + placed.layout.labelY, first, kBlack, face_));
 
         ClickButton(dialog_, id);
         Image after = Shot("wizard-options-after");

@@ -68,34 +68,6 @@ std::string ExpectedPayloadBytes(const std::string& fileName) {
     return ReadAll(CommandLineArgument("--payload=") + "\\" + fileName);
 }
 
-bool Exists(const std::string& path) { return AttributesOf(path) != INVALID_FILE_ATTRIBUTES; }
-
-DWORD AttributesOf(const std::string& path) { return GetFileAttributesA(path.c_str()); }
-
-void RemoveTree(const std::string& path) {
-    for (const std::string& name : NamesIn(path)) {
-        std::string child = path + "\\" + name;
-        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (AttributesOf(child) & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
-        else DeleteFileA(child.c_str());
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-std::vector<std::string> NamesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (std::strcmp(found.cFileName, ".") && std::strcmp(found.cFileName, ".."))
-            names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 ShellFolderRedirect::ShellFolderRedirect(const std::string& programs, const std::string& startup,
                                          const std::string& desktop) {
     HKEY key;

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "driver/file_bytes.h"
+#include "driver/files.h"
 
 // The value of an argument given as PREFIXvalue, such as --payload=DIR,
 // --program=EXE, --uninstaller=EXE (Unix paths become Z: paths); "" when
@@ -22,13 +22,6 @@ std::string CommandLineArgument(const char* prefix);
 // The bytes an installed file must have: the sample file, or for the two
 // programs the stand-ins they were packed from.
 std::string ExpectedPayloadBytes(const std::string& fileName);
-
-bool Exists(const std::string& path);
-DWORD AttributesOf(const std::string& path);  // INVALID_FILE_ATTRIBUTES when missing
-// Deletes a folder with everything in it, read-only files too.
-void RemoveTree(const std::string& path);
-// Names in a folder, "." and ".." left out, sorted.
-std::vector<std::string> NamesIn(const std::string& folder);
 
 // Points the user's "Programs" and "StartUp" shell folders, and "Desktop"
 // when given, at the given folders for its lifetime, so that shortcuts land

@@ -79,7 +79,7 @@ TEST_F(Pages, LicenceOpensInEnglishAndTheSwitchShowsEveryChineseLine) {
     EXPECT_FALSE(IsShown(dialog_, IDC_LICENCE_LIST));
     EXPECT_TRUE(IsShown(dialog_, IDC_BACK));
     EXPECT_TRUE(IsEnabled(dialog_, IDC_BACK));
-    EXPECT_EQ(ReadBytes(PayloadFolder() + "\\license_en.txt"),
+    EXPECT_EQ(ReadAll(PayloadFolder() + "\\license_en.txt"),
               LongTextOf(GetDlgItem(dialog_, IDC_LICENCE_ENGLISH)));
     Shoot("licence-english");
 
@@ -87,7 +87,7 @@ TEST_F(Pages, LicenceOpensInEnglishAndTheSwitchShowsEveryChineseLine) {
     ASSERT_TRUE(WaitUntil([&] { return IsShown(dialog_, IDC_LICENCE_LIST); }));
     EXPECT_FALSE(IsShown(dialog_, IDC_LICENCE_ENGLISH));
     EXPECT_FALSE(IsChecked(dialog_, IDC_LICENCE_SWITCH));
-    const std::vector<std::string> expected = CrLfLines(ReadBytes(PayloadFolder() + "\\license_cn.txt"));
+    const std::vector<std::string> expected = CrLfLines(ReadAll(PayloadFolder() + "\\license_cn.txt"));
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(expected, ListBoxLines(GetDlgItem(dialog_, IDC_LICENCE_LIST)));
     Shoot("licence-chinese");

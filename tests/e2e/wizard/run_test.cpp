@@ -101,9 +101,9 @@ long long HostCpuTicks(const std::string& exePath) {
     do {
         const std::string folder = std::string("Z:\\proc\\") + entry.cFileName;
         if (entry.cFileName[0] < '1' || entry.cFileName[0] > '9') continue;
-        const std::string commandLine = ReadBytes(folder + "\\cmdline");
+        const std::string commandLine = ReadAll(folder + "\\cmdline");
         if (lstrcmpiA(commandLine.c_str(), exePath.c_str()) != 0) continue;
-        const std::string stat = ReadBytes(folder + "\\stat");
+        const std::string stat = ReadAll(folder + "\\stat");
         size_t at = stat.rfind(')');
         if (at == std::string::npos) continue;
         // Fields after the name: state is the 3rd, utime the 14th, stime the 15th.
@@ -241,10 +241,10 @@ TEST_F(Run, AfterAFailedFolderCheckACorrectedPathInstallsAtOnceWithTheEarlierCho
 
     const std::string payload = PayloadFolder();
     for (const char* name : {"ChnBmp.bin", "license_cn.txt", "license_en.txt"})
-        EXPECT_EQ(ReadBytes(payload + "\\" + name), ReadBytes(target + "\\" + name)) << name;
+        EXPECT_EQ(ReadAll(payload + "\\" + name), ReadAll(target + "\\" + name)) << name;
     EXPECT_TRUE(FileExists(target + "\\" + kProgramFile));
     EXPECT_TRUE(FileExists(target + "\\" + kUninstallerFile));
-    EXPECT_NE(std::string::npos, ReadBytes(target + "\\QuilleryUI.ini").find("UILanguage=2"));
+    EXPECT_NE(std::string::npos, ReadAll(target + "\\QuilleryUI.ini").find("UILanguage=2"));
     EXPECT_TRUE(HasProgramShortcut(CSIDL_STARTUP)) << "auto-start was chosen";
     EXPECT_FALSE(HasProgramShortcut(CSIDL_DESKTOPDIRECTORY)) << "the desktop icon was not chosen";
 }
@@ -260,10 +260,10 @@ TEST_F(Run, OkToTheSpeechRuntimeWritesThePackageAndOpensIt) {
 
     ASSERT_NO_FATAL_FAILURE(AcceptSuccessAndSpeechRuntime());
 
-    EXPECT_EQ(ReadBytes(PayloadFolder() + "\\" + kPackageName), ReadBytes(package_));
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(record) && !ReadBytes(record).empty(); }))
+    EXPECT_EQ(ReadAll(PayloadFolder() + "\\" + kPackageName), ReadAll(package_));
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(record) && !ReadAll(record).empty(); }))
         << "the shell opened nothing";
-    const std::string opened = ReadBytes(record);
+    const std::string opened = ReadAll(record);
     char openedLong[MAX_PATH] = "", packageLong[MAX_PATH] = "";
     GetLongPathNameA(opened.c_str(), openedLong, MAX_PATH);
     GetLongPathNameA(package_.c_str(), packageLong, MAX_PATH);
@@ -289,7 +289,7 @@ TEST_F(Run, APackageThatCannotBeWrittenIsNotOpened) {
     CloseHandle(stale);
     const DWORD kLaunchMs = 3000;  // what the recorder takes to start, with room
     EXPECT_FALSE(WaitUntil([&] { return FileExists(record); }, kLaunchMs)) << "the old package was opened";
-    EXPECT_EQ("old", ReadBytes(package_));
+    EXPECT_EQ("old", ReadAll(package_));
     DeleteFileA(package_.c_str());
 }
 
