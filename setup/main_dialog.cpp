@@ -9,12 +9,6 @@
 #include "setup/show_page.h"
 #include "setup/wizard_flow.h"
 
-static_assert(kStateQuit == kWizardQuit && kStateFolderPage == kWizardFolderPage &&
-                  kStateLanguagePage == kWizardLanguagePage &&
-                  kStateLicencePage == kWizardLicencePage &&
-                  kStateInstallRequested == kWizardInstallRequested,
-              "the page flow and the program share the WizardState values");
-
 namespace {
 
 const UINT kLicenceItemWidth = 1024;
@@ -112,7 +106,7 @@ void OnCommand(HWND dialog, int id) {
         InvalidateRect(GetDlgItem(dialog, id), nullptr, FALSE);
         break;
     case IDC_LICENCE_SWITCH:
-        ShowPage(dialog, kStateLicencePage);
+        ShowPage(dialog, kWizardLicencePage);
         break;
     default:
         break;

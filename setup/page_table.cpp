@@ -23,8 +23,8 @@ const PageControl LicenceTexts[] = {
 const int LicenceTextCount = sizeof LicenceTexts / sizeof LicenceTexts[0];
 
 PageKind PageKindOf(int page) {
-    if (page == kStateLanguagePage) return kLanguagePageKind;
-    if (page == kStateLicencePage) return kLicencePageKind;
+    if (page == kWizardLanguagePage) return kLanguagePageKind;
+    if (page == kWizardLicencePage) return kLicencePageKind;
     return kFolderPageKind;
 }
 
@@ -44,6 +44,6 @@ int IsShownOn(const PageControl& row, int page, int englishChecked) {
 int PageNeedsLicence(int page) { return PageKindOf(page) == kLicencePageKind ? 1 : 0; }
 
 BackButtonAction BackButtonFor(int wizardState, int page) {
-    if (wizardState < kStateFolderPage || wizardState >= kStateInstallRequested) return kBackKept;
-    return page == kStateFolderPage ? kBackHiddenDisabled : kBackShownEnabled;
+    if (wizardState < kWizardFolderPage || wizardState >= kWizardInstallRequested) return kBackKept;
+    return page == kWizardFolderPage ? kBackHiddenDisabled : kBackShownEnabled;
 }

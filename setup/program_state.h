@@ -7,16 +7,8 @@
 #include <windows.h>
 
 #include "install/target_path.h"
-
-// WizardState values with a name of their own; 3 to 98 are the folder page
-// reached with Back from kWizardInstallRequested.
-enum {
-    kWizardQuit = -1,
-    kWizardFolderPage = 0,
-    kWizardLanguagePage = 1,
-    kWizardLicencePage = 2,
-    kWizardInstallRequested = 99,
-};
+// The WizardState values (kWizardQuit, kWizardFolderPage, ...).
+#include "setup/wizard_flow.h"
 
 extern HINSTANCE ProgramInstance;
 extern int NtPlatform;

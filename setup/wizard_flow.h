@@ -6,12 +6,12 @@
 #define LQ_SETUP_WIZARD_FLOW_H
 
 // WizardState values with a meaning of their own. 3 to 98 are the folder
-// page reached with Back from kStateInstallRequested.
-const int kStateQuit = -1;
-const int kStateFolderPage = 0;
-const int kStateLanguagePage = 1;
-const int kStateLicencePage = 2;
-const int kStateInstallRequested = 99;
+// page reached with Back from kWizardInstallRequested.
+const int kWizardQuit = -1;
+const int kWizardFolderPage = 0;
+const int kWizardLanguagePage = 1;
+const int kWizardLicencePage = 2;
+const int kWizardInstallRequested = 99;
 
 // No page is shown in this step of a move.
 const int kNoPage = -1;

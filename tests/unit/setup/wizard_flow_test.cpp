@@ -67,7 +67,7 @@ TEST(WizardFlow, EveryStateWithEveryButton) {
 
 // A wizard on paper: the state and the pages shown, move after move.
 struct Walk {
-    int state = kStateFolderPage;
+    int state = kWizardFolderPage;
     std::vector<int> pages;
     int folderChecks = 0;
     void Do(Button button) {
@@ -84,7 +84,7 @@ TEST(WizardFlow, AfterAFailedFolderCheckBackShowsTheFolderPageAndNextChecksAtOnc
     w.Do(kNext);
     w.Do(kNext);
     w.Do(kNext);  // Agree/Install: the folder check fails, the state stays
-    EXPECT_EQ(kStateInstallRequested, w.state);
+    EXPECT_EQ(kWizardInstallRequested, w.state);
     EXPECT_EQ(1, w.folderChecks);
     w.Do(kBack);
     EXPECT_EQ(98, w.state);
@@ -99,10 +99,10 @@ TEST(WizardFlow, BackFromThreeReachesTheLicencePageAndNextThenAsksAgain) {
     Walk w;
     w.state = 3;
     w.Do(kBack);
-    EXPECT_EQ(kStateLicencePage, w.state);
+    EXPECT_EQ(kWizardLicencePage, w.state);
     EXPECT_EQ(std::vector<int>{2}, w.pages);
     w.Do(kNext);
-    EXPECT_EQ(kStateInstallRequested, w.state);
+    EXPECT_EQ(kWizardInstallRequested, w.state);
     EXPECT_EQ(1, w.folderChecks);
 }
 
@@ -110,7 +110,7 @@ TEST(WizardFlow, BackWalksDownToTheFirstPageAndStopsThere) {
     Walk w;
     w.state = 2;
     for (int i = 0; i < 5; ++i) w.Do(kBack);
-    EXPECT_EQ(kStateFolderPage, w.state);
+    EXPECT_EQ(kWizardFolderPage, w.state);
     EXPECT_EQ((std::vector<int>{1, 0}), w.pages);
 }
 
