@@ -1,5 +1,7 @@
 #include "setup/folder_path_rule.h"
 
+#include <cstring>
+
 #include "install/bounded_text.h"
 #include "install/target_path.h"
 
@@ -30,6 +32,15 @@ void DropTrailingBackslash(char* path, LeadByteTest isLeadByte) {
 
 int ComposeChosenFolder(char* out, size_t capacity, const char* folder, const char* folderName) {
     return JoinPath(out, capacity, folder, folderName);
+}
+
+int FolderHoldsPayload(const char* folder, const PayloadEntry* table, int count) {
+    const size_t folderLength = std::strlen(folder);
+    if (folderLength >= kPathCapacity) return 0;
+    for (int i = 0; i < count; ++i)
+        // The folder, a backslash, the name and the terminator.
+        if (folderLength + 1 + std::strlen(table[i].fileName) + 1 > kPathCapacity) return 0;
+    return 1;
 }
 
 int ComposePackagePath(char* out, size_t capacity, const char* tempDir, const char* fileName) {

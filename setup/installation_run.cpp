@@ -123,12 +123,24 @@ void OfferSpeechRuntime(HWND dialog) {
     std::free(buffer);
 }
 
+// Takes the path field into InstallDir when it and every file to install
+// below it fit a path whole; a longer text is refused, not cut, so neither a
+// shortened folder nor part of the installation is ever made.
+int TakeFolderThatFits(HWND dialog) {
+    char typed[kPathFieldReadCapacity];
+    // An empty or failed read leaves "", which no folder check passes.
+    GetDlgItemTextA(dialog, IDC_PATH_FIELD, typed, sizeof typed);
+    if (!FolderHoldsPayload(typed, PayloadTable, PayloadTableCount)) return 0;
+    return FormatText(InstallDir, kPathCapacity, "%s", typed) >= 0;
+}
+
 }  // namespace
 
 int CheckInstallFolder(HWND dialog) {
-    GetDlgItemTextA(dialog, IDC_PATH_FIELD, InstallDir, kPathCapacity);
-    if (SetCurrentDirectoryA(InstallDir)) return 1;
-    if (CreateDirectoryA(InstallDir, nullptr)) return 1;
+    if (TakeFolderThatFits(dialog)) {
+        if (SetCurrentDirectoryA(InstallDir)) return 1;
+        if (CreateDirectoryA(InstallDir, nullptr)) return 1;
+    }
     char english[kMessageLineCapacity];
     // Both texts are fixed and fit; a failure would only leave the English
     // line out.

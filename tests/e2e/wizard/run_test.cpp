@@ -18,6 +18,7 @@ using namespace wizard;
 namespace {
 
 const char kRecorderClass[] = "LectorQuilleryTest.OpenRecorder";
+const char kFolderMessage[] = "无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。";
 const DWORD kFloorMs = 5000;
 const int kTraditionalChinese = 2;
 
@@ -180,7 +181,7 @@ TEST_F(Run, AfterAFailedFolderCheckACorrectedPathInstallsAtOnceWithTheEarlierCho
     ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_NEXT, 2));
     ClickButton(dialog_, IDC_NEXT);
 
-    HWND box = Box("无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。");
+    HWND box = Box(kFolderMessage);
     ASSERT_NE(nullptr, box) << "no folder message";
     EXPECT_EQ("Cannot create folder! Please check folder path.", TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
     ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
@@ -247,6 +248,38 @@ TEST_F(Run, AfterAFailedFolderCheckACorrectedPathInstallsAtOnceWithTheEarlierCho
     EXPECT_NE(std::string::npos, ReadAll(target + "\\QuilleryUI.ini").find("UILanguage=2"));
     EXPECT_TRUE(HasProgramShortcut(CSIDL_STARTUP)) << "auto-start was chosen";
     EXPECT_FALSE(HasProgramShortcut(CSIDL_DESKTOPDIRECTORY)) << "the desktop icon was not chosen";
+}
+
+// A typed folder too long to hold the longest installed name
+// (LectorQuilleryUnInstall.exe, 27 bytes, leaves 231 for the folder) or too
+// long for a path at all is refused whole: the folder message, back on the
+// folder page, and nothing created, neither the folder nor a cut name.
+TEST_F(Run, OverLongFoldersAreRefusedBeforeAnythingIsCreated) {
+    const std::string parent = WorkFolder() + "\\long";
+    RemoveTree(parent);
+    ASSERT_TRUE(CreateDirectoryA(parent.c_str(), nullptr));
+    bool fromLicence = true;
+    for (size_t length : {240, 259, 260, 300}) {
+        SCOPED_TRACE(length);
+        const std::string path = parent + "\\" + std::string(length - parent.size() - 1, 'n');
+        if (fromLicence) {
+            ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(path));
+        } else {
+            SetText(dialog_, IDC_PATH_FIELD, path);
+            ClickButton(dialog_, IDC_NEXT);
+        }
+        HWND box = Box(kFolderMessage);
+        ASSERT_NE(nullptr, box) << "no folder message";
+        ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+        EXPECT_TRUE(NamesIn(parent).empty()) << NamesIn(parent).front().size() << " bytes created";
+        if (fromLicence) ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_BACK, 0));
+        fromLicence = false;
+        EXPECT_EQ(0, VisiblePage(dialog_));
+        EXPECT_TRUE(IsShown(dialog_, IDC_NEXT));
+    }
+    ClickButton(dialog_, IDC_CANCEL);
+    EXPECT_EQ(0, setup_.WaitForExit());
+    EXPECT_TRUE(NamesIn(parent).empty());
 }
 
 TEST_F(Run, OkToTheSpeechRuntimeWritesThePackageAndOpensIt) {

@@ -93,6 +93,23 @@ TEST(FolderPathRule, AChosenFolderTooDeepForTheNameIsRefused) {
     EXPECT_STREQ("", out);
 }
 
+TEST(FolderPathRule, AFolderIsRefusedUnlessItAndEveryFileBelowItFitWhole) {
+    // The longest name (27 bytes) decides: 259 - 1 - 27 = 231 bytes of folder.
+    const PayloadEntry table[] = {{1, "a.bin", 1, 1}, {2, "LectorQuilleryUnInstall.exe", 0, 0}, {3, "b", 0, 0}};
+    struct LengthCase {
+        size_t length;
+        int holds;
+    };
+    const LengthCase cases[] = {{3, 1}, {231, 1}, {232, 0}, {240, 0}, {259, 0}, {260, 0}, {300, 0}};
+    for (const LengthCase& c : cases) {
+        const std::string folder = "C:\\" + std::string(c.length - 3, 'f');
+        EXPECT_EQ(c.holds, FolderHoldsPayload(folder.c_str(), table, 3)) << c.length;
+    }
+    // Without files only the folder itself must fit.
+    EXPECT_EQ(1, FolderHoldsPayload(std::string(259, 'f').c_str(), table, 0));
+    EXPECT_EQ(0, FolderHoldsPayload(std::string(260, 'f').c_str(), table, 0));
+}
+
 TEST(FolderPathRule, PackageGoesIntoTheTemporaryFolderOrTheRootOfC) {
     char out[kPathCapacity];
     ASSERT_EQ(1, ComposePackagePath(out, sizeof out, "C:\\Temp\\", "Sapi51forKorvo.msi"));
