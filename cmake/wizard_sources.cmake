@@ -11,4 +11,5 @@ set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/licence_loader.cpp
     setup/folder_chooser.cpp
     setup/enter_presses_button.cpp
-    setup/installation_run.cpp)
+    setup/installation_run.cpp
+    setup/speech_package.cpp)

@@ -7,7 +7,9 @@
 
 namespace {
 const char kDefaultFolderFormat[] = "%c:\\%s";
-const char kFallbackTempDir[] = "C:\\";
+const char kPackageFolderFormat[] = "%sLQSetup-%s";
+const int kUniqueDigits = 16;
+const char kHexDigits[] = "0123456789ABCDEF";
 const char kBackslash = '\\';
 }  // namespace
 
@@ -43,7 +45,15 @@ int FolderHoldsPayload(const char* folder, const PayloadEntry* table, int count)
     return 1;
 }
 
-int ComposePackagePath(char* out, size_t capacity, const char* tempDir, const char* fileName) {
-    const char* dir = tempDir && tempDir[0] ? tempDir : kFallbackTempDir;
-    return FormatText(out, capacity, "%s%s", dir, fileName) >= 0 ? 1 : 0;
+int ComposePackagePlace(char* folder, char* path, size_t capacity, const char* tempDir,
+                        unsigned long long unique, const char* fileName) {
+    if (capacity > 0) folder[0] = path[0] = '\0';
+    if (!tempDir || tempDir[0] == '\0') return 0;
+    char digits[kUniqueDigits + 1];
+    for (int i = kUniqueDigits - 1; i >= 0; --i, unique >>= 4) digits[i] = kHexDigits[unique & 0xF];
+    digits[kUniqueDigits] = '\0';
+    if (FormatText(folder, capacity, kPackageFolderFormat, tempDir, digits) < 0) return 0;
+    if (JoinPath(path, capacity, folder, fileName)) return 1;
+    folder[0] = '\0';
+    return 0;
 }

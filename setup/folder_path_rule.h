@@ -40,9 +40,14 @@ const size_t kPathFieldReadCapacity = kPathCapacity + 2;
 // kPathCapacity); 0 otherwise, before anything is created.
 int FolderHoldsPayload(const char* folder, const PayloadEntry* table, int count);
 
-// tempDir (which ends with a backslash) followed by fileName; when tempDir is
-// null or empty, "C:\" instead. Returns 1, or 0 with out set to "" when it
-// would not fit.
-int ComposePackagePath(char* out, size_t capacity, const char* tempDir, const char* fileName);
+// The speech-runtime package's place for one run: a folder of its own in
+// the temporary folder, "<tempDir>LQSetup-" and unique as 16 hexadecimal
+// digits (tempDir ends with a backslash, as the system gives it), written to
+// folder, and "<folder>\<fileName>" written to path; both buffers hold
+// capacity bytes. Returns 1, or 0 with both set to "" when tempDir is null or
+// empty or the package's path would not fit: there is no other place to
+// fall back on.
+int ComposePackagePlace(char* folder, char* path, size_t capacity, const char* tempDir,
+                        unsigned long long unique, const char* fileName);
 
 #endif

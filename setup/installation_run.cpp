@@ -1,11 +1,8 @@
 #include "setup/installation_run.h"
 
-#include <shellapi.h>
-
 #include <cstdlib>
 
 #include "install/bounded_text.h"
-#include "install/extract_payload.h"
 #include "install/payload_table.h"
 #include "install/run_installation.h"
 #include "resources/resource_ids.h"
@@ -14,6 +11,7 @@
 #include "setup/messages.h"
 #include "setup/pointer_rule.h"
 #include "setup/program_state.h"
+#include "setup/speech_package.h"
 #include "setup/wait_floor.h"
 
 namespace {
@@ -92,23 +90,6 @@ void WaitOutFloor(DWORD start) {
     }
 }
 
-// Writes the package into the temporary folder and opens it through the
-// shell, but only a package this run has written: an older file of that
-// name is not ours to start.
-void WriteAndOpenPackage(unsigned char* buffer) {
-    char tempDir[kPathCapacity];
-    const DWORD length = GetTempPathA(kPathCapacity, tempDir);
-    if (length == 0 || length >= kPathCapacity) tempDir[0] = '\0';
-    char path[kPathCapacity];
-    if (!ComposePackagePath(path, sizeof path, tempDir, SpeechRuntimePayload.fileName)) return;
-    if (!ExtractPayload(SpeechRuntimePayload.resourceId, SpeechRuntimePayload.fileName, buffer,
-                        kPackageBufferSize, 0, 0, path))
-        return;
-    // The package's own installer is not waited for, and its failure to
-    // start is not ours to report.
-    ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
-}
-
 void OfferSpeechRuntime(HWND dialog) {
     ShowMessageBox(kMessageInstalledChinese, kMessageInstalledEnglish, kMessageBoxOk, dialog);
     if (ShowMessageBox(kMessageSpeechOfferChinese, kMessageSpeechOfferEnglish, kMessageBoxOkCancel,
@@ -119,7 +100,8 @@ void OfferSpeechRuntime(HWND dialog) {
         ShowMessageBox(kMessageNoMemoryChinese, kMessageNoMemoryEnglish, kMessageBoxOk, dialog);
         return;
     }
-    WriteAndOpenPackage(buffer);
+    // A package that cannot be written is simply not opened: nothing to report.
+    WriteAndOpenSpeechPackage(buffer, kPackageBufferSize);
     std::free(buffer);
 }
 

@@ -1,8 +1,8 @@
 // What follows Agree/Install: the folder check, the installation run with
 // its report, and the offer of the speech-runtime package. Relies on
-// RunInstallation (install/run_installation.h), ExtractPayload and the
-// PayloadTable's SpeechRuntimePayload, the message box, and program_state
-// (InstallDir, the options, UiLanguage, WizardState).
+// RunInstallation (install/run_installation.h), the PayloadTable, the speech
+// package writer (setup/speech_package.h), the message box, and
+// program_state (InstallDir, the options, UiLanguage, WizardState).
 #ifndef LQ_SETUP_INSTALLATION_RUN_H
 #define LQ_SETUP_INSTALLATION_RUN_H
 
