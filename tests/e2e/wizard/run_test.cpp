@@ -19,7 +19,6 @@ using namespace wizard;
 namespace {
 
 const char kRecorderClass[] = "LectorQuilleryTest.OpenRecorder";
-const char kPackageFolderPrefix[] = "LQSetup-";
 const char kFolderMessage[] = "无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。";
 const DWORD kFloorMs = 5000;
 const int kTraditionalChinese = 2;
@@ -117,15 +116,6 @@ long long HostCpuTicks(const std::string& exePath) {
     } while (ticks < 0 && FindNextFileA(find, &entry));
     FindClose(find);
     return ticks;
-}
-
-// The folders that runs have made for the speech-runtime package in the
-// temporary folder.
-std::vector<std::string> PackageFolders() {
-    std::vector<std::string> folders;
-    for (const std::string& name : NamesIn(TempFolder()))
-        if (name.rfind(kPackageFolderPrefix, 0) == 0) folders.push_back(TempFolder() + name);
-    return folders;
 }
 
 // The long form of a path, for comparing paths that the shell may have
