@@ -25,21 +25,35 @@ target_compile_options(lq_core PRIVATE ${LQ_CHARSET_FLAGS} ${LQ_SIZE_FLAGS})
 
 add_subdirectory(resources/payload_src)
 
-# Pack the payload: zlib streams, resource script and PayloadTable, all from
-# the one payload list.
+# Pack the payload: the files checked, zlib streams, resource script and
+# PayloadTable, all from the one payload list. The streams are cached in
+# payload-cache by content and packer settings, so an unchanged file is not
+# packed again.
 set(LQ_GENERATED ${CMAKE_BINARY_DIR}/generated)
 file(GLOB LQ_PAYLOAD_FILES CONFIGURE_DEPENDS "${PAYLOAD_DIR}/*")
+# The sample's two programs are stand-ins built here; a vendor's folder holds
+# its own, and one it lacks is refused rather than filled in.
+get_filename_component(LQ_PAYLOAD_REAL "${PAYLOAD_DIR}" REALPATH)
+get_filename_component(LQ_SAMPLE_REAL "${CMAKE_SOURCE_DIR}/resources/payload" REALPATH)
+set(LQ_STANDIN_FILES "")
+set(LQ_STANDIN_TARGETS "")
+if(LQ_PAYLOAD_REAL STREQUAL LQ_SAMPLE_REAL)
+    set(LQ_STANDIN_FILES
+        --file LectorQuillery.exe=$<TARGET_FILE:lectorquillery_standin>
+        --file LectorQuilleryUnInstall.exe=$<TARGET_FILE:uninstall_standin>)
+    set(LQ_STANDIN_TARGETS lectorquillery_standin uninstall_standin)
+endif()
 add_custom_command(
     OUTPUT ${LQ_GENERATED}/payload.rc ${LQ_GENERATED}/payload_table.cpp
     COMMAND ${HOST_TOOLS_DIR}/pack_payload
             --list ${CMAKE_SOURCE_DIR}/resources/payload.list
             --dir ${PAYLOAD_DIR}
             --out ${LQ_GENERATED}
-            --file LectorQuillery.exe=$<TARGET_FILE:lectorquillery_standin>
-            --file LectorQuilleryUnInstall.exe=$<TARGET_FILE:uninstall_standin>
+            --cache ${CMAKE_BINARY_DIR}/payload-cache
+            ${LQ_STANDIN_FILES}
     DEPENDS ${HOST_TOOLS_DIR}/pack_payload ${CMAKE_SOURCE_DIR}/resources/payload.list
-            ${LQ_PAYLOAD_FILES} lectorquillery_standin uninstall_standin
-    COMMENT "Packing the payload")
+            ${LQ_PAYLOAD_FILES} ${LQ_STANDIN_TARGETS}
+    COMMENT "Checking and packing the payload")
 add_custom_target(lq_payload DEPENDS ${LQ_GENERATED}/payload.rc)
 
 # The Win32 shell over the core.
