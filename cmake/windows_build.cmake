@@ -7,6 +7,11 @@ if(NOT EXISTS "${HOST_TOOLS_DIR}/pack_payload")
     message(FATAL_ERROR "HOST_TOOLS_DIR must hold pack_payload from the host build")
 endif()
 
+# Reproducible: the same sources give the same bytes in any folder at any
+# time. No link time in the PE headers, no build folder in the code.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.;-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>")
+
 # zlib goes into the executable: no zlib1.dll beside the installer.
 find_library(LQ_ZLIB_STATIC NAMES libz.a REQUIRED)
 find_path(LQ_ZLIB_INCLUDE zlib.h REQUIRED)
@@ -101,6 +106,26 @@ target_link_options(LectorQuillerySetup PRIVATE ${LQ_LINK_FLAGS})
 add_dependencies(LectorQuillerySetup lq_payload)
 set_source_files_properties(resources/installer.rc PROPERTIES
     OBJECT_DEPENDS "${LQ_GENERATED}/payload.rc;${CMAKE_SOURCE_DIR}/resources/dialogs.rc;${CMAKE_SOURCE_DIR}/resources/setup.rc")
+
+# Signed after the link when a certificate is named (Authenticode SHA-256 by
+# osslsigncode); time-stamped only when a server is named, since the build
+# needs no network otherwise. Unsigned builds give the same bytes every time.
+set(LQ_SIGN_CERT "" CACHE FILEPATH "PEM certificate (with its chain) to sign the installer with; empty: unsigned")
+set(LQ_SIGN_KEY "" CACHE FILEPATH "PEM or DER private key of LQ_SIGN_CERT")
+set(LQ_SIGN_PASSWORD_FILE "" CACHE FILEPATH "file holding the key's password, if it has one")
+set(LQ_SIGN_TIMESTAMP_URL "" CACHE STRING "RFC 3161 time-stamping server; empty: no time stamp")
+if(LQ_SIGN_CERT)
+    find_program(LQ_OSSLSIGNCODE osslsigncode REQUIRED)
+    if(NOT EXISTS "${LQ_SIGN_CERT}" OR NOT EXISTS "${LQ_SIGN_KEY}")
+        message(FATAL_ERROR "LQ_SIGN_CERT and LQ_SIGN_KEY must both name existing files")
+    endif()
+    add_custom_command(TARGET LectorQuillerySetup POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -DOSSLSIGNCODE=${LQ_OSSLSIGNCODE} -DEXE=$<TARGET_FILE:LectorQuillerySetup>
+                -DCERT=${LQ_SIGN_CERT} -DKEY=${LQ_SIGN_KEY} -DPASSWORD_FILE=${LQ_SIGN_PASSWORD_FILE}
+                -DTIMESTAMP_URL=${LQ_SIGN_TIMESTAMP_URL} "-DDESCRIPTION=LectorQuillery Installer"
+                -P ${CMAKE_SOURCE_DIR}/cmake/sign_installer.cmake
+        COMMENT "Signing the installer")
+endif()
 
 # Checked without running it: imports, subsystem, machine, manifest.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
