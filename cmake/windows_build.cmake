@@ -1,10 +1,28 @@
 # Windows side: the installer, the sample payload's stand-in programs and the
 # end-to-end tests (run through Wine by ctest).
-set(HOST_TOOLS_DIR "" CACHE PATH "bin folder of the host build (pack_payload)")
+set(HOST_TOOLS_DIR "" CACHE PATH "bin folder of the host build (pack_payload); empty: built here")
 set(PAYLOAD_DIR "${CMAKE_SOURCE_DIR}/resources/payload" CACHE PATH
     "folder of the files to install; the default is the sample payload")
-if(NOT EXISTS "${HOST_TOOLS_DIR}/pack_payload")
-    message(FATAL_ERROR "HOST_TOOLS_DIR must hold pack_payload from the host build")
+if(NOT PAYLOAD_DIR)
+    message(FATAL_ERROR "name the folder of the files to install: -DPAYLOAD_DIR=/path/to/files")
+endif()
+if(HOST_TOOLS_DIR)
+    if(NOT EXISTS "${HOST_TOOLS_DIR}/pack_payload")
+        message(FATAL_ERROR "HOST_TOOLS_DIR must hold pack_payload from the host build")
+    endif()
+else()
+    # No host build named: the packer is built natively here, in host-tools/,
+    # so a vendor's build is one command.
+    include(ExternalProject)
+    set(HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools/bin)
+    ExternalProject_Add(lq_host_tools
+        SOURCE_DIR ${CMAKE_SOURCE_DIR}
+        BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+        BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target pack_payload
+        BUILD_ALWAYS ON
+        BUILD_BYPRODUCTS ${HOST_TOOLS_DIR}/pack_payload
+        INSTALL_COMMAND "")
 endif()
 
 # Reproducible: the same sources give the same bytes in any folder at any

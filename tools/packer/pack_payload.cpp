@@ -249,9 +249,9 @@ int main(int argc, char** argv) {
     if (!ReadFile(options.list, &text)) return Fail("cannot read " + options.list), 1;
     std::vector<PayloadListEntry> entries;
     if (!ParsePayloadList(text, &entries, &error)) return Fail(options.list + " " + error), 1;
+    WarnOfExtraFiles(options, entries);
     std::vector<Carried> files;
     if (!TakeFiles(options, entries, &files)) return 1;
-    WarnOfExtraFiles(options, entries);
     if (!options.cache.empty() && !MakeFolder(options.cache)) return Fail("cannot make " + options.cache), 1;
     if (!PackStreams(options, &files) || !WriteOutputs(options, files)) return 1;
     Report(files);
