@@ -12,6 +12,9 @@
 // the executable and decompresses it into a buffer of its own size, both in
 // a 32-bit address space.
 const unsigned long kCarriedFileSizeLimit = 512ul << 20;
+// All carried files together, uncompressed: the packed payload is mapped
+// with the executable beside that buffer.
+const unsigned long kCarriedPayloadSizeLimit = 1024ul << 20;
 
 // A licence text and the zero byte stored after it share one buffer.
 const size_t kLicenceBufferSize = 65536;

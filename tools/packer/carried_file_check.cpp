@@ -118,6 +118,13 @@ bool CarriedSizeFits(unsigned long long size, std::string* why) {
     return false;
 }
 
+bool CarriedTotalFits(unsigned long long total, std::string* why) {
+    if (total <= kCarriedPayloadSizeLimit) return true;
+    *why = "the files come to " + Bytes(total) + "; the installer carries at most " +
+           Bytes(kCarriedPayloadSizeLimit) + " in all";
+    return false;
+}
+
 bool CarriedContentFits(const PayloadListEntry& entry, const std::string& data, std::string* why) {
     for (const ContentRule& rule : kContentRules)
         if (rule.applies(entry) && !rule.fits(data, why)) return false;

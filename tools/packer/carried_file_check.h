@@ -15,6 +15,10 @@
 // read. Returns true, or false with *why set.
 bool CarriedSizeFits(unsigned long long size, std::string* why);
 
+// Whether files of total bytes in all can be carried together. Returns
+// true, or false with *why set.
+bool CarriedTotalFits(unsigned long long total, std::string* why);
+
 // Whether the installer can use the content of entry's file: the glyph
 // atlas fits start-up's buffer, the licence texts fit the licence page, the
 // settings file can be rewritten. Files with no such reader always pass.

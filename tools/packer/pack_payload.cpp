@@ -104,31 +104,47 @@ std::string SourceOf(const Options& o, const std::string& name) {
     return it == o.files.end() ? std::string() : it->second;
 }
 
-// Reads entry's file into *file, or says why the installer could not use it.
-bool TakeFile(const Options& o, const PayloadListEntry& entry, Carried* file, std::string* why) {
-    file->entry = entry;
-    std::string source = SourceOf(o, entry.fileName);
-    unsigned long long size = 0;
-    if (source.empty() || !RegularFileSize(source, &size)) {
+// Finds entry's file and its size, or says why it cannot be carried.
+bool SizeFile(const Options& o, const PayloadListEntry& entry, std::string* source,
+              unsigned long long* size, std::string* why) {
+    *source = SourceOf(o, entry.fileName);
+    if (source->empty() || !RegularFileSize(*source, size)) {
         *why = "missing from " + o.dir;
         return false;
     }
-    if (!CarriedSizeFits(size, why)) return false;
+    return CarriedSizeFits(*size, why);
+}
+
+// Reads the file at source into *file, or says why the installer could not use it.
+bool ReadCarried(const std::string& source, Carried* file, std::string* why) {
     if (!ReadFile(source, &file->data)) {
         *why = "cannot be read (" + source + ")";
         return false;
     }
-    return CarriedContentFits(entry, file->data, why);
+    return CarriedContentFits(file->entry, file->data, why);
 }
 
 // Checks every listed file before anything is packed; names each fault.
+// Contents are read only once the sizes are known to fit.
 bool TakeFiles(const Options& o, const std::vector<PayloadListEntry>& entries, std::vector<Carried>* files) {
     files->assign(entries.size(), Carried());
-    std::vector<std::string> faults;
+    std::vector<std::string> sources(entries.size()), faults;
+    std::vector<bool> sized(entries.size());
+    unsigned long long total = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
+        unsigned long long size = 0;
         std::string why;
-        if (!TakeFile(o, entries[i], &(*files)[i], &why)) faults.push_back(entries[i].fileName + ": " + why);
+        (*files)[i].entry = entries[i];
+        sized[i] = SizeFile(o, entries[i], &sources[i], &size, &why);
+        if (!sized[i]) faults.push_back(entries[i].fileName + ": " + why);
+        total += size;
     }
+    std::string why;
+    const bool totalFits = CarriedTotalFits(total, &why);
+    if (!totalFits) faults.push_back(why);
+    for (size_t i = 0; totalFits && i < entries.size(); ++i)
+        if (sized[i] && !ReadCarried(sources[i], &(*files)[i], &why))
+            faults.push_back(entries[i].fileName + ": " + why);
     if (faults.empty()) return true;
     Fail(o.dir + " cannot be packed:");
     for (const std::string& fault : faults) std::fprintf(stderr, "  %s\n", fault.c_str());
