@@ -45,8 +45,13 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=LectorQuillery thro
     -addext "extendedKeyUsage=codeSigning" -keyout "$keys/key.pem" -out "$keys/cert.pem" >>"$log" 2>&1
 build_again -DLQ_SIGN_CERT="$keys/cert.pem" -DLQ_SIGN_KEY="$keys/key.pem"
 signed=$again/LectorQuillerySetup.exe
-osslsigncode verify -CAfile "$keys/cert.pem" -in "$signed" |
-    grep -E "Message digest algorithm|Subject:|Signature verification|Number of verified|Succeeded|Failed" | sort -u
+if ! osslsigncode verify -CAfile "$keys/cert.pem" -in "$signed" >"$again/verify.txt" 2>&1; then
+    cat "$again/verify.txt" >&2
+    echo "check_release_build: the signature does not verify" >&2
+    exit 1
+fi
+grep -E "Message digest algorithm|Subject:|Signature verification|Number of verified|Succeeded" \
+    "$again/verify.txt" | awk '!seen[$0]++' || true
 
 if [ "$("$root/scripts/wine_arch.sh")" != win32 ]; then
     echo "note: this kernel runs no 32-bit Wine; the signed installer is not run here"
