@@ -2,6 +2,7 @@
 // with the file's name and the reason before anything is packed; a sound
 // folder is packed into streams that zlib's uncompress reads back, and a
 // second run takes them from the cache.
+#include <sys/wait.h>
 #include <zlib.h>
 
 #include <gtest/gtest.h>
