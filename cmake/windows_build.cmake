@@ -1,11 +1,34 @@
 # Windows side: the installer, the sample payload's stand-in programs and the
 # end-to-end tests (run through Wine by ctest).
-set(HOST_TOOLS_DIR "" CACHE PATH "bin folder of the host build (pack_payload)")
+set(HOST_TOOLS_DIR "" CACHE PATH "bin folder of the host build (pack_payload); empty: built here")
 set(PAYLOAD_DIR "${CMAKE_SOURCE_DIR}/resources/payload" CACHE PATH
     "folder of the files to install; the default is the sample payload")
-if(NOT EXISTS "${HOST_TOOLS_DIR}/pack_payload")
-    message(FATAL_ERROR "HOST_TOOLS_DIR must hold pack_payload from the host build")
+if(NOT PAYLOAD_DIR)
+    message(FATAL_ERROR "name the folder of the files to install: -DPAYLOAD_DIR=/path/to/files")
 endif()
+if(HOST_TOOLS_DIR)
+    if(NOT EXISTS "${HOST_TOOLS_DIR}/pack_payload")
+        message(FATAL_ERROR "HOST_TOOLS_DIR must hold pack_payload from the host build")
+    endif()
+else()
+    # No host build named: the packer is built natively here, in host-tools/,
+    # so a vendor's build is one command.
+    include(ExternalProject)
+    set(HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools/bin)
+    ExternalProject_Add(lq_host_tools
+        SOURCE_DIR ${CMAKE_SOURCE_DIR}
+        BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+        BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target pack_payload
+        BUILD_ALWAYS ON
+        BUILD_BYPRODUCTS ${HOST_TOOLS_DIR}/pack_payload
+        INSTALL_COMMAND "")
+endif()
+
+# Reproducible: the same sources give the same bytes in any folder at any
+# time. No link time in the PE headers, no build folder in the code.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.;-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>")
 
 # zlib goes into the executable: no zlib1.dll beside the installer.
 find_library(LQ_ZLIB_STATIC NAMES libz.a REQUIRED)
@@ -25,21 +48,35 @@ target_compile_options(lq_core PRIVATE ${LQ_CHARSET_FLAGS} ${LQ_SIZE_FLAGS})
 
 add_subdirectory(resources/payload_src)
 
-# Pack the payload: zlib streams, resource script and PayloadTable, all from
-# the one payload list.
+# Pack the payload: the files checked, zlib streams, resource script and
+# PayloadTable, all from the one payload list. The streams are cached in
+# payload-cache by content and packer settings, so an unchanged file is not
+# packed again.
 set(LQ_GENERATED ${CMAKE_BINARY_DIR}/generated)
 file(GLOB LQ_PAYLOAD_FILES CONFIGURE_DEPENDS "${PAYLOAD_DIR}/*")
+# The sample's two programs are stand-ins built here; a vendor's folder holds
+# its own, and one it lacks is refused rather than filled in.
+get_filename_component(LQ_PAYLOAD_REAL "${PAYLOAD_DIR}" REALPATH)
+get_filename_component(LQ_SAMPLE_REAL "${CMAKE_SOURCE_DIR}/resources/payload" REALPATH)
+set(LQ_STANDIN_FILES "")
+set(LQ_STANDIN_TARGETS "")
+if(LQ_PAYLOAD_REAL STREQUAL LQ_SAMPLE_REAL)
+    set(LQ_STANDIN_FILES
+        --file LectorQuillery.exe=$<TARGET_FILE:lectorquillery_standin>
+        --file LectorQuilleryUnInstall.exe=$<TARGET_FILE:uninstall_standin>)
+    set(LQ_STANDIN_TARGETS lectorquillery_standin uninstall_standin)
+endif()
 add_custom_command(
     OUTPUT ${LQ_GENERATED}/payload.rc ${LQ_GENERATED}/payload_table.cpp
     COMMAND ${HOST_TOOLS_DIR}/pack_payload
             --list ${CMAKE_SOURCE_DIR}/resources/payload.list
             --dir ${PAYLOAD_DIR}
             --out ${LQ_GENERATED}
-            --file LectorQuillery.exe=$<TARGET_FILE:lectorquillery_standin>
-            --file LectorQuilleryUnInstall.exe=$<TARGET_FILE:uninstall_standin>
+            --cache ${CMAKE_BINARY_DIR}/payload-cache
+            ${LQ_STANDIN_FILES}
     DEPENDS ${HOST_TOOLS_DIR}/pack_payload ${CMAKE_SOURCE_DIR}/resources/payload.list
-            ${LQ_PAYLOAD_FILES} lectorquillery_standin uninstall_standin
-    COMMENT "Packing the payload")
+            ${LQ_PAYLOAD_FILES} ${LQ_STANDIN_TARGETS}
+    COMMENT "Checking and packing the payload")
 add_custom_target(lq_payload DEPENDS ${LQ_GENERATED}/payload.rc)
 
 # The Win32 shell over the core.
@@ -88,6 +125,26 @@ target_link_options(LectorQuillerySetup PRIVATE ${LQ_LINK_FLAGS})
 add_dependencies(LectorQuillerySetup lq_payload)
 set_source_files_properties(resources/installer.rc PROPERTIES
     OBJECT_DEPENDS "${LQ_GENERATED}/payload.rc;${CMAKE_SOURCE_DIR}/resources/dialogs.rc;${CMAKE_SOURCE_DIR}/resources/setup.rc")
+
+# Signed after the link when a certificate is named (Authenticode SHA-256 by
+# osslsigncode); time-stamped only when a server is named, since the build
+# needs no network otherwise. Unsigned builds give the same bytes every time.
+set(LQ_SIGN_CERT "" CACHE FILEPATH "PEM certificate (with its chain) to sign the installer with; empty: unsigned")
+set(LQ_SIGN_KEY "" CACHE FILEPATH "PEM or DER private key of LQ_SIGN_CERT")
+set(LQ_SIGN_PASSWORD_FILE "" CACHE FILEPATH "file holding the key's password, if it has one")
+set(LQ_SIGN_TIMESTAMP_URL "" CACHE STRING "RFC 3161 time-stamping server; empty: no time stamp")
+if(LQ_SIGN_CERT)
+    find_program(LQ_OSSLSIGNCODE osslsigncode REQUIRED)
+    if(NOT EXISTS "${LQ_SIGN_CERT}" OR NOT EXISTS "${LQ_SIGN_KEY}")
+        message(FATAL_ERROR "LQ_SIGN_CERT and LQ_SIGN_KEY must both name existing files")
+    endif()
+    add_custom_command(TARGET LectorQuillerySetup POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -DOSSLSIGNCODE=${LQ_OSSLSIGNCODE} -DEXE=$<TARGET_FILE:LectorQuillerySetup>
+                -DCERT=${LQ_SIGN_CERT} -DKEY=${LQ_SIGN_KEY} -DPASSWORD_FILE=${LQ_SIGN_PASSWORD_FILE}
+                -DTIMESTAMP_URL=${LQ_SIGN_TIMESTAMP_URL} "-DDESCRIPTION=LectorQuillery Installer"
+                -P ${CMAKE_SOURCE_DIR}/cmake/sign_installer.cmake
+        COMMENT "Signing the installer")
+endif()
 
 # Checked without running it: imports, subsystem, machine, manifest.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")

@@ -10,6 +10,7 @@ struct PayloadEntry {
     const char* fileName;  // ANSI file name inside InstallDir
     int readOnly;          // 1: the written file gets FILE_ATTRIBUTE_READONLY
     int hidden;            // 1: the written file gets FILE_ATTRIBUTE_HIDDEN
+    unsigned long size;    // the file's bytes, uncompressed
 };
 
 // The installed files, in installation order.
@@ -18,5 +19,9 @@ extern const int PayloadTableCount;
 
 // The speech-runtime package, written only when the user asks for it.
 extern const PayloadEntry SpeechRuntimePayload;
+
+// The largest size among the PayloadTable's entries (the speech-runtime
+// package not counted): a buffer this large takes every installed file.
+extern const unsigned long PayloadLargestFileSize;
 
 #endif

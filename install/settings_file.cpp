@@ -4,16 +4,14 @@
 
 #include <cstdlib>
 
-#include "install/settings_rewrite.h"
+#include "base/carried_file_limits.h"
 #include "base/target_path.h"
+#include "install/settings_rewrite.h"
 
 namespace {
 
-const char kSettingsFile[] = "QuilleryUI.ini";
 const char kTemporaryPrefix[] = "lqs";
 const UINT kUniqueName = 0;  // GetTempFileNameA makes up a name and creates the file
-// Far beyond any real settings file; keeps the work buffer sane.
-const DWORD kSettingsSizeLimit = 4u << 20;
 const DWORD kProtectingAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
 
 // The size of the file at path, or 0 with *found false when it cannot be read.
@@ -89,7 +87,7 @@ int ClearFileAttributes(const char* path, int clearReadOnly, int clearHidden) {
 
 int WriteUiLanguageSetting(const char* installDir, int uiLanguage) {
     char path[kPathCapacity];
-    if (!JoinPath(path, sizeof path, installDir, kSettingsFile)) return 1;
+    if (!JoinPath(path, sizeof path, installDir, kSettingsFileName)) return 1;
     DWORD attributes = GetFileAttributesA(path);
     // Missing: the product then runs with its own default; a folder of that
     // name is not ours to touch.

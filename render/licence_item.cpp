@@ -1,11 +1,11 @@
 #include "render/owner_draw.h"
 
+#include "base/carried_file_limits.h"
 #include "render/mixed_text.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
-const int kLicenceLineCapacity = 260;
 const int kLineMargin = 2;
 const COLORREF kBlack = RGB(0, 0, 0);
 

@@ -4,12 +4,13 @@
 set -euo pipefail
 
 PACKAGES=(
-    cmake ninja-build g++ make zlib1g-dev googletest libgtest-dev
+    cmake ninja-build g++ make zlib1g-dev libzopfli-dev googletest libgtest-dev
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-i686-dev mingw-w64-x86-64-dev libz-mingw-w64-dev
     wine wine32:i386 wine64 xvfb xauth x11-utils
     unifont imagemagick locales
+    openssl osslsigncode
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the end-to-end tests
-# under Wine in a virtual display. Installs what it needs first.
+# under Wine in a virtual display, then builds the installer a second time to
+# compare the bytes and once signed. Installs what it needs first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -20,3 +21,6 @@ echo "== end-to-end tests ($arch Wine)"
 source "$root/scripts/wine_session.sh" "$root/build/$arch" "$arch"
 trap wine_session_stop EXIT
 ctest --test-dir "$root/build/$arch" --output-on-failure --timeout 300
+
+echo "== the installer as shipped: reproducible, signed"
+"$root/scripts/check_release_build.sh" "$root/build"

@@ -1,15 +1,12 @@
 // The Chinese licence as list lines: the text is cut at its line breaks in
-// place, each line becoming a zero-terminated string of its own. Owns the
-// size of the licence buffer and the line limit. Platform-free.
+// place, each line becoming a zero-terminated string of its own. The buffer
+// size and the line limit are base/carried_file_limits.h's. Platform-free.
 #ifndef LQ_SETUP_LICENCE_LINES_H
 #define LQ_SETUP_LICENCE_LINES_H
 
 #include <cstddef>
 
-// A licence text and the zero byte stored after it share one buffer.
-const size_t kLicenceBufferSize = 65536;
-// The list shows no more lines than this.
-const int kLicenceMaxLines = 500;
+#include "base/carried_file_limits.h"
 
 // Stores the terminator after a text of length bytes decompressed into
 // buffer (capacity bytes). Returns 1, or 0 when the text fills the buffer and
