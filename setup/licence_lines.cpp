@@ -3,6 +3,8 @@
 namespace {
 const char kCr = '\r';
 const char kLf = '\n';
+// GBK: a byte from here on opens a two-byte character.
+const unsigned char kFirstLeadByte = 0x81;
 }  // namespace
 
 int TerminateLicenceText(char* buffer, size_t capacity, size_t length) {
@@ -24,4 +26,17 @@ int SplitLicenceLines(char* text, const char** lines, int maxLines) {
         if (*line == kLf) ++line;
     }
     return count;
+}
+
+size_t LicencePieceLength(const char* line) {
+    const size_t room = static_cast<size_t>(kLicenceLineCapacity) - 1;
+    size_t length = 0;
+    while (line[length]) {
+        // A lead byte before the terminator stands alone: the text is not
+        // GBK there, and the terminator must not be taken as its partner.
+        const size_t next = static_cast<unsigned char>(line[length]) >= kFirstLeadByte && line[length + 1] ? 2 : 1;
+        if (length + next > room) break;
+        length += next;
+    }
+    return length;
 }

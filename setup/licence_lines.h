@@ -1,5 +1,6 @@
 // The Chinese licence as list lines: the text is cut at its line breaks in
-// place, each line becoming a zero-terminated string of its own. The buffer
+// place, each line becoming a zero-terminated string of its own, and a line
+// too long for one list item is shown in pieces. The buffer
 // size and the line limit are base/carried_file_limits.h's. Platform-free.
 #ifndef LQ_SETUP_LICENCE_LINES_H
 #define LQ_SETUP_LICENCE_LINES_H
@@ -19,5 +20,12 @@ int TerminateLicenceText(char* buffer, size_t capacity, size_t length);
 // the start of each line into lines, at most maxLines of them, and returns
 // how many it wrote.
 int SplitLicenceLines(char* text, const char** lines, int maxLines);
+
+// How many bytes of the zero-terminated line go into one list item: all of
+// it when it is shorter than kLicenceLineCapacity, else as many whole GBK
+// characters as fit kLicenceLineCapacity - 1 bytes, the rest following in
+// the next item. A long paragraph is thus shown in pieces rather than left
+// out. Never 0 for a non-empty line.
+size_t LicencePieceLength(const char* line);
 
 #endif

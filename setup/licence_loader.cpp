@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "base/payload_resource.h"
 #include "resources/resource_ids.h"
@@ -16,14 +17,25 @@ namespace {
 
 typedef void (*PlaceText)(HWND dialog, char* text);
 
+// Adds the line as one list item, or a long one as several. An item the list
+// cannot take is left out; the others still show.
+void AddLinePieces(HWND list, const char* line) {
+    char piece[kLicenceLineCapacity];
+    do {
+        const size_t length = LicencePieceLength(line);
+        std::memcpy(piece, line, length);
+        piece[length] = '\0';
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(piece));
+        line += length;
+    } while (*line);
+}
+
 void FillChineseList(HWND dialog, char* text) {
     HWND list = GetDlgItem(dialog, IDC_LICENCE_LIST);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     const char* lines[kLicenceMaxLines];
     const int count = SplitLicenceLines(text, lines, kLicenceMaxLines);
-    // A line the list cannot take is left out; the others still show.
-    for (int i = 0; i < count; ++i)
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lines[i]));
+    for (int i = 0; i < count; ++i) AddLinePieces(list, lines[i]);
 }
 
 void SetEnglishText(HWND dialog, char* text) {

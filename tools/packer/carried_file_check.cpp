@@ -11,8 +11,7 @@
 namespace {
 
 const char kSettingsKey[] = "UILanguage=";
-// What the installer's 256-byte line reader sees of a settings line at once.
-const size_t kSettingsLinePiece = 255;
+const char kLineBreaks[] = "\r\n";
 
 std::string Bytes(unsigned long long size) { return GroupedNumber(size) + " bytes"; }
 
@@ -35,7 +34,7 @@ bool LicenceTextFits(const std::string& data, std::string* why) {
 }
 
 // The Chinese licence goes into the list line by line, split as the
-// installer splits it.
+// installer splits it (a long line goes in as several pieces).
 bool LicenceLinesFit(const std::string& data, std::string* why) {
     if (!LicenceTextFits(data, why)) return false;
     std::vector<char> text(data.begin(), data.end());
@@ -47,18 +46,11 @@ bool LicenceLinesFit(const std::string& data, std::string* why) {
                std::to_string(kLicenceMaxLines);
         return false;
     }
-    for (int i = 0; i < count; ++i) {
-        size_t length = std::strlen(lines[i]);
-        if (length < static_cast<size_t>(kLicenceLineCapacity)) continue;
-        *why = "line " + std::to_string(i + 1) + " is " + Bytes(length) +
-               " long; the licence page draws lines of at most " + Bytes(kLicenceLineCapacity - 1);
-        return false;
-    }
     return true;
 }
 
-// The installer replaces the first line holding the key whole, reading
-// lines in pieces: every such line must begin with the key and fit one piece.
+// The installer replaces the first line holding the key whole, a CR, an LF
+// or a CR LF ending each line: that line must begin with the key.
 bool SettingsRewritable(const std::string& data, std::string* why) {
     if (data.size() > kSettingsSizeLimit) {
         *why = Bytes(data.size()) + "; the installer rewrites a settings file of at most " +
@@ -67,24 +59,17 @@ bool SettingsRewritable(const std::string& data, std::string* why) {
     }
     size_t start = 0;
     for (int number = 1; start < data.size(); ++number) {
-        size_t end = data.find('\n', start);
+        size_t end = data.find_first_of(kLineBreaks, start);
         if (end == std::string::npos) end = data.size();
-        std::string line = data.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        size_t key = line.find(kSettingsKey);
-        start = end + 1;
+        const std::string line = data.substr(start, end - start);
+        const size_t key = line.find(kSettingsKey);
+        // A CR LF is one break, not a break and an empty line.
+        start = end + (data.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         if (key == std::string::npos) continue;
-        if (key != 0) {
-            *why = "line " + std::to_string(number) + " holds \"" + kSettingsKey +
-                   "\" after other text; the installer would replace that whole line";
-            return false;
-        }
-        if (line.size() > kSettingsLinePiece) {
-            *why = "line " + std::to_string(number) + " holds \"" + kSettingsKey + "\" and is " +
-                   Bytes(line.size()) + " long; the installer finds the key only in lines of at most " +
-                   Bytes(kSettingsLinePiece);
-            return false;
-        }
+        if (key == 0) return true;
+        *why = "line " + std::to_string(number) + " holds \"" + kSettingsKey +
+               "\" after other text; the installer would replace that whole line";
+        return false;
     }
     return true;
 }

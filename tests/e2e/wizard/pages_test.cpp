@@ -84,8 +84,8 @@ TEST_F(Pages, LicenceOpensInEnglishAndTheSwitchShowsEveryChineseLine) {
     Shoot("licence-english");
 
     ClickButton(dialog_, IDC_LICENCE_SWITCH);
-    ASSERT_TRUE(WaitUntil([&] { return IsShown(dialog_, IDC_LICENCE_LIST); }));
-    EXPECT_FALSE(IsShown(dialog_, IDC_LICENCE_ENGLISH));
+    // The installer swaps the two controls one after the other: wait for both.
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(dialog_, IDC_LICENCE_LIST) && !IsShown(dialog_, IDC_LICENCE_ENGLISH); }));
     EXPECT_FALSE(IsChecked(dialog_, IDC_LICENCE_SWITCH));
     const std::vector<std::string> expected = CrLfLines(ReadAll(PayloadFolder() + "\\license_cn.txt"));
     ASSERT_FALSE(expected.empty());
@@ -93,8 +93,7 @@ TEST_F(Pages, LicenceOpensInEnglishAndTheSwitchShowsEveryChineseLine) {
     Shoot("licence-chinese");
 
     ClickButton(dialog_, IDC_LICENCE_SWITCH);
-    ASSERT_TRUE(WaitUntil([&] { return IsShown(dialog_, IDC_LICENCE_ENGLISH); }));
-    EXPECT_FALSE(IsShown(dialog_, IDC_LICENCE_LIST));
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(dialog_, IDC_LICENCE_ENGLISH) && !IsShown(dialog_, IDC_LICENCE_LIST); }));
     // Showing the page again loads nothing twice.
     EXPECT_EQ(expected.size(), ListBoxLines(GetDlgItem(dialog_, IDC_LICENCE_LIST)).size());
     CancelAndExpectExit();

@@ -68,6 +68,49 @@ TEST(LicenceLines, TheLastLineCountsTowardTheLimit) {
     EXPECT_EQ(static_cast<size_t>(kLicenceMaxLines), Split(text + "tail\r\nmore").size());
 }
 
+// Pieces of a line as the list gets them: each shorter than the line buffer,
+// never a GBK character cut in two, nothing lost.
+std::vector<std::string> Pieces(const std::string& line) {
+    std::vector<std::string> pieces;
+    const char* rest = line.c_str();
+    do {
+        const size_t length = LicencePieceLength(rest);
+        pieces.emplace_back(rest, length);
+        rest += length;
+    } while (*rest && pieces.size() <= line.size());
+    return pieces;
+}
+
+TEST(LicenceLines, ALongLineIsShownInPiecesOfWholeCharacters) {
+    const size_t room = kLicenceLineCapacity - 1;
+    const std::string han = "\xD0\xED";  // one GBK character
+    struct PieceCase {
+        const char* name;
+        std::string line;
+        std::vector<size_t> lengths;
+    } cases[] = {
+        {"empty", "", {0}},
+        {"fits", std::string(room, 'a'), {room}},
+        {"one byte over", std::string(room + 1, 'a'), {room, 1}},
+        {"Chinese, even", [&] { std::string t; for (int i = 0; i < 200; ++i) t += han; return t; }(),
+         {room - 1, 400 - (room - 1)}},
+        {"a character across the cut moves on", "a" + [&] { std::string t; for (int i = 0; i < 200; ++i) t += han; return t; }(),
+         {room, 401 - room}},
+        {"a lone lead byte at the end", std::string(room - 1, 'a') + "\xD0", {room}},
+    };
+    for (const PieceCase& c : cases) {
+        std::vector<std::string> pieces = Pieces(c.line);
+        std::vector<size_t> lengths;
+        std::string joined;
+        for (const std::string& piece : pieces) {
+            lengths.push_back(piece.size());
+            joined += piece;
+        }
+        EXPECT_EQ(c.lengths, lengths) << c.name;
+        EXPECT_EQ(c.line, joined) << c.name;
+    }
+}
+
 TEST(LicenceLines, ATextThatFillsTheBufferIsRefused) {
     std::vector<char> buffer(kLicenceBufferSize + 1, 'x');
     EXPECT_EQ(0, TerminateLicenceText(buffer.data(), kLicenceBufferSize, kLicenceBufferSize));
