@@ -2,11 +2,10 @@
 
 #include <cstdlib>
 
-#include "base/target_path.h"
-#include "install/extract_payload.h"
 #include "install/install_messages.h"
 #include "install/installation_steps.h"
 #include "install/legacy_folder_path.h"
+#include "install/payload_files.h"
 #include "install/payload_table.h"
 #include "install/settings_file.h"
 #include "install/shortcut_names.h"
@@ -14,27 +13,23 @@
 
 namespace {
 
-// One buffer for every extraction: the largest payload file fits.
+// One buffer for every extraction: the largest payload file fits. The one
+// place that sizes it.
 const unsigned long kWorkBufferSize = 1048576;
 
 struct Installation {
     const InstallationRequest& request;
     InstallationReport& report;
     unsigned char* buffer;
-    int nextEntry;  // index of the PayloadTable entry to write next
+    PayloadFileSet files;
 };
 
-// Writes the entries up to order `through`; stops at the first that fails.
+// Writes the entries up to order `through` beside their targets; stops at
+// the first that fails.
 int ExtractThrough(Installation* run, int through) {
-    int end = ExtractionEnd(through, PayloadTableCount);
-    for (; run->nextEntry < end; ++run->nextEntry) {
-        const PayloadEntry& entry = PayloadTable[run->nextEntry];
-        char path[kPathCapacity];
-        // An over-long target is refused before the resource is even read.
-        if (!JoinPath(path, sizeof path, run->request.installDir, entry.fileName)) return 0;
-        if (!ExtractPayload(entry.resourceId, path, run->buffer, kWorkBufferSize, entry.readOnly, entry.hidden))
-            return 0;
-    }
+    const int end = ExtractionEnd(through, PayloadTableCount);
+    while (run->files.staged < end)
+        if (!StagePayloadFile(&run->files, run->buffer, kWorkBufferSize)) return 0;
     return 1;
 }
 
@@ -50,6 +45,8 @@ int RunStep(const InstallationStep& step, Installation* run) {
         return 1;
     case kStepExtractThrough:
         return ExtractThrough(run, step.value);
+    case kStepPutFilesInPlace:
+        return CommitPayloadFiles(&run->files);
     case kStepSetProgress:
         run->report.SetProgress(step.value);
         return 1;
@@ -80,10 +77,14 @@ int RunInstallation(const InstallationRequest& request, InstallationReport& repo
         report.ShowNotice(kMessageNoMemoryChinese, kMessageNoMemoryEnglish);
         return 0;
     }
-    Installation run = {request, report, buffer, 0};
+    Installation run = {request, report, buffer, PayloadFileSet()};
+    BeginPayloadFiles(&run.files, request.installDir, PayloadTable);
     int succeeded = 1;
     for (int i = 0; i < InstallationStepCount && succeeded; ++i)
         succeeded = RunStep(InstallationSteps[i], &run);
+    // A failed installation adds nothing to the folder: what was written
+    // and not put in place goes.
+    DiscardPayloadFiles(&run.files);
     std::free(buffer);
     return succeeded;
 }

@@ -1,0 +1,143 @@
+#include "install/payload_files.h"
+
+#include <windows.h>
+
+#include "base/target_path.h"
+#include "install/extract_payload.h"
+#include "install/staging_names.h"
+
+namespace {
+
+const DWORD kProtecting = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+// Attributes of a previous file that its replacement keeps: the rest are
+// either the entry's to decide (read-only, hidden) or not for a program to
+// set.
+const DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_TEMPORARY;
+const DWORD kPutInPlace = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+// Where nothing lies yet: the move never replaces what it has not kept.
+const DWORD kPutInEmptyPlace = MOVEFILE_WRITE_THROUGH;
+
+// The three paths of one entry. Each was composed when the entry was
+// staged, so each fits.
+struct EntryPaths {
+    char target[kPathCapacity];
+    char staged[kPathCapacity];
+    char kept[kPathCapacity];
+};
+
+void ComposeEntryPaths(const PayloadFileSet& set, int index, EntryPaths* paths) {
+    JoinPath(paths->target, sizeof paths->target, set.installDir, set.entries[index].fileName);
+    ComposeStagingPath(paths->staged, sizeof paths->staged, set.installDir, set.runId, index, kStagedNew);
+    ComposeStagingPath(paths->kept, sizeof paths->kept, set.installDir, set.runId, index, kKeptPrevious);
+}
+
+DWORD Normalised(DWORD attributes) { return attributes ? attributes : FILE_ATTRIBUTE_NORMAL; }
+
+// Gives a replacement the attributes of its previous file that it keeps,
+// when there are any. The file is in place either way.
+void KeepAttributes(const char* target, const PayloadEntry& entry, DWORD previous) {
+    const DWORD kept = previous & kKeptAttributes;
+    if (!kept) return;
+    const DWORD own = (entry.readOnly ? FILE_ATTRIBUTE_READONLY : 0) | (entry.hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
+    SetFileAttributesA(target, own | kept | FILE_ATTRIBUTE_ARCHIVE);
+}
+
+// Copies the previous file aside and makes it replaceable. Returns 0 when it
+// cannot be, with nothing changed.
+int KeepPrevious(const EntryPaths& paths, DWORD previous) {
+    if (previous & FILE_ATTRIBUTE_DIRECTORY) return 0;
+    // A copy rather than a rename, so that the target is never missing.
+    if (!CopyFileA(paths.target, paths.kept, TRUE)) {
+        // A copy cut short (a full disk) goes; a file that had the name
+        // already is not ours to remove.
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) RemovePayloadFile(paths.kept);
+        return 0;
+    }
+    if (!(previous & kProtecting)) return 1;
+    if (SetFileAttributesA(paths.target, Normalised(previous & ~kProtecting))) return 1;
+    RemovePayloadFile(paths.kept);
+    return 0;
+}
+
+// Replaces the previous file of entry index with its staged file, keeping a
+// copy of the previous one aside. Returns 0 when it cannot be, with the
+// target and its attributes as they were and no copy left.
+int ReplacePrevious(const PayloadFileSet& set, int index, const EntryPaths& paths) {
+    const DWORD previous = GetFileAttributesA(paths.target);
+    // Gone or unreadable since the move found it: nothing safe to do.
+    if (previous == INVALID_FILE_ATTRIBUTES) return 0;
+    if (!KeepPrevious(paths, previous)) return 0;
+    if (MoveFileExA(paths.staged, paths.target, kPutInPlace)) {
+        KeepAttributes(paths.target, set.entries[index], previous);
+        return 1;
+    }
+    // The previous file is still there: protected again, its copy dropped.
+    if (previous & kProtecting) SetFileAttributesA(paths.target, previous);
+    RemovePayloadFile(paths.kept);
+    return 0;
+}
+
+// Puts entry index in place, setting *keptAny when a previous file was
+// copied aside. Returns 0 when it cannot be, with the target as it was.
+int PutInPlace(const PayloadFileSet& set, int index, int* keptAny) {
+    EntryPaths paths;
+    ComposeEntryPaths(set, index, &paths);
+    // A first installation needs nothing but this move.
+    if (MoveFileExA(paths.staged, paths.target, kPutInEmptyPlace)) return 1;
+    const DWORD error = GetLastError();
+    if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return 0;
+    if (!ReplacePrevious(set, index, paths)) return 0;
+    *keptAny = 1;
+    return 1;
+}
+
+// Gives entry index, already put in place, its previous state back: the kept
+// copy moved over it, or, where there was no previous file, the file removed.
+void PutBack(const PayloadFileSet& set, int index) {
+    EntryPaths paths;
+    ComposeEntryPaths(set, index, &paths);
+    // A read-only file is not replaced; the new file is going anyway.
+    SetFileAttributesA(paths.target, FILE_ATTRIBUTE_NORMAL);
+    if (MoveFileExA(paths.kept, paths.target, kPutInPlace)) return;
+    // Without a copy there was nothing before. Any other failure leaves the
+    // new file: nothing more can be done for it.
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) RemovePayloadFile(paths.target);
+}
+
+void RemoveStagedFrom(const PayloadFileSet& set, int first) {
+    for (int i = first; i < set.staged; ++i) {
+        EntryPaths paths;
+        ComposeEntryPaths(set, i, &paths);
+        RemovePayloadFile(paths.staged);
+    }
+}
+
+// Removes the kept copies of entries [0, count), the installation having
+// succeeded. Only where something was kept.
+void RemoveKept(const PayloadFileSet& set, int count) {
+    for (int i = 0; i < count; ++i) {
+        EntryPaths paths;
+        ComposeEntryPaths(set, i, &paths);
+        // Clearing the attributes finds out whether a copy exists at all.
+        if (SetFileAttributesA(paths.kept, FILE_ATTRIBUTE_NORMAL)) DeleteFileA(paths.kept);
+    }
+}
+
+}  // namespace
+
+int CommitPayloadFiles(PayloadFileSet* set) {
+    int keptAny = 0;
+    for (int i = 0; i < set->staged; ++i) {
+        if (PutInPlace(*set, i, &keptAny)) continue;
+        for (int j = i - 1; j >= 0; --j) PutBack(*set, j);
+        RemoveStagedFrom(*set, i);
+        set->staged = 0;
+        return 0;
+    }
+    // A first installation kept nothing: no copies to look for.
+    if (keptAny) RemoveKept(*set, set->staged);
+    set->staged = 0;
+    return 1;
+}
