@@ -10,6 +10,7 @@ struct PayloadEntry {
     const char* fileName;  // ANSI file name inside InstallDir
     int readOnly;          // 1: the written file gets FILE_ATTRIBUTE_READONLY
     int hidden;            // 1: the written file gets FILE_ATTRIBUTE_HIDDEN
+    unsigned long size;    // bytes once inflated
 };
 
 // The installed files, in installation order.
@@ -18,5 +19,9 @@ extern const int PayloadTableCount;
 
 // The speech-runtime package, written only when the user asks for it.
 extern const PayloadEntry SpeechRuntimePayload;
+
+// The largest inflated size among the installed files: what the
+// installation's work buffer must hold.
+extern const unsigned long PayloadLargestFileSize;
 
 #endif

@@ -13,8 +13,9 @@
 
 namespace {
 
-// One buffer for every extraction: the largest payload file fits. The one
-// place that sizes it.
+// One buffer for every extraction, big enough for the largest payload file.
+// The one place that sizes it: PayloadLargestFileSize replaces the figure
+// once the generated table defines it.
 const unsigned long kWorkBufferSize = 1048576;
 
 struct Installation {

@@ -175,16 +175,19 @@ TEST_F(Installation, ProgramHeldOpenLeavesTheOlderInstallationWholeUntilReleased
 }
 
 TEST_F(Installation, FolderInTheWayOfAnEntryLeavesTheFolderAsFound) {
-    PlaceOlderInstallation();
-    const std::string settings = Installed("QuilleryUI.ini");
-    SetFileAttributesA(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(settings.c_str());
-    ASSERT_TRUE(CreateDirectoryA(settings.c_str(), nullptr));
-    const FolderState before = StateOf(install_);
-    EXPECT_EQ(0, Install());
-    ExpectFolderAsBefore(before, install_);
-    EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), report_.progress);
-    ExpectNoShortcuts();
+    for (bool older : {false, true}) {
+        RemoveTree(install_);
+        CreateDirectoryA(install_.c_str(), nullptr);
+        if (older) PlaceOlderInstallation();
+        const std::string settings = Installed("QuilleryUI.ini");
+        RemoveTree(settings);
+        ASSERT_TRUE(CreateDirectoryA(settings.c_str(), nullptr));
+        const FolderState before = StateOf(install_);
+        EXPECT_EQ(0, Install()) << older;
+        ExpectFolderAsBefore(before, install_);
+        EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), report_.progress) << older;
+        ExpectNoShortcuts();
+    }
 }
 
 // Flips the last byte (of the Adler-32 sum) of a payload resource in the
