@@ -61,6 +61,14 @@ int KeepPrevious(const EntryPaths& paths, DWORD previous) {
     return 0;
 }
 
+// Moves source to target where no file lies. Windows 9x has no MoveFileExA;
+// its MoveFileA does the same there. (It has no replacing move either: a
+// replace fails there and the installation is undone.)
+int MoveToEmptyPlace(const char* source, const char* target) {
+    if (MoveFileExA(source, target, kPutInEmptyPlace)) return 1;
+    return GetLastError() == ERROR_CALL_NOT_IMPLEMENTED && MoveFileA(source, target) ? 1 : 0;
+}
+
 // Replaces the previous file of entry index with its staged file, keeping a
 // copy of the previous one aside. Returns 0 when it cannot be, with the
 // target and its attributes as they were and no copy left.
@@ -73,7 +81,8 @@ int ReplacePrevious(const PayloadFileSet& set, int index, const EntryPaths& path
         KeepAttributes(paths.target, set.entries[index], previous);
         return 1;
     }
-    // The previous file is still there: protected again, its copy dropped.
+    // The previous file is still there: protected again (should that fail,
+    // it stays whole, unprotected), its copy dropped.
     if (previous & kProtecting) SetFileAttributesA(paths.target, previous);
     RemovePayloadFile(paths.kept);
     return 0;
@@ -85,7 +94,7 @@ int PutInPlace(const PayloadFileSet& set, int index, int* keptAny) {
     EntryPaths paths;
     ComposeEntryPaths(set, index, &paths);
     // A first installation needs nothing but this move.
-    if (MoveFileExA(paths.staged, paths.target, kPutInEmptyPlace)) return 1;
+    if (MoveToEmptyPlace(paths.staged, paths.target)) return 1;
     const DWORD error = GetLastError();
     if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return 0;
     if (!ReplacePrevious(set, index, paths)) return 0;
@@ -98,12 +107,15 @@ int PutInPlace(const PayloadFileSet& set, int index, int* keptAny) {
 void PutBack(const PayloadFileSet& set, int index) {
     EntryPaths paths;
     ComposeEntryPaths(set, index, &paths);
+    if (GetFileAttributesA(paths.kept) == INVALID_FILE_ATTRIBUTES) {
+        RemovePayloadFile(paths.target);
+        return;
+    }
     // A read-only file is not replaced; the new file is going anyway.
     SetFileAttributesA(paths.target, FILE_ATTRIBUTE_NORMAL);
-    if (MoveFileExA(paths.kept, paths.target, kPutInPlace)) return;
-    // Without a copy there was nothing before. Any other failure leaves the
-    // new file: nothing more can be done for it.
-    if (GetLastError() == ERROR_FILE_NOT_FOUND) RemovePayloadFile(paths.target);
+    // Should this fail, the new file and the copy beside it stay: nothing
+    // more can be done for it.
+    MoveFileExA(paths.kept, paths.target, kPutInPlace);
 }
 
 void RemoveStagedFrom(const PayloadFileSet& set, int first) {
@@ -120,7 +132,8 @@ void RemoveKept(const PayloadFileSet& set, int count) {
     for (int i = 0; i < count; ++i) {
         EntryPaths paths;
         ComposeEntryPaths(set, i, &paths);
-        // Clearing the attributes finds out whether a copy exists at all.
+        // Clearing the attributes finds out whether a copy exists at all. A
+        // copy that cannot be deleted stays behind; the installation stands.
         if (SetFileAttributesA(paths.kept, FILE_ATTRIBUTE_NORMAL)) DeleteFileA(paths.kept);
     }
 }
