@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "base/target_path.h"
 #include "install/extract_payload.h"
 #include "install/staging_names.h"
@@ -88,9 +90,10 @@ int ReplacePrevious(const PayloadFileSet& set, int index, const EntryPaths& path
     return 0;
 }
 
-// Puts entry index in place, setting *keptAny when a previous file was
-// copied aside. Returns 0 when it cannot be, with the target as it was.
-int PutInPlace(const PayloadFileSet& set, int index, int* keptAny) {
+// Puts entry index in place, setting *replaced when it replaced a previous
+// file (whose copy is kept). Returns 0 when it cannot be, with the target as
+// it was.
+int PutInPlace(const PayloadFileSet& set, int index, unsigned char* replaced) {
     EntryPaths paths;
     ComposeEntryPaths(set, index, &paths);
     // A first installation needs nothing but this move.
@@ -98,16 +101,16 @@ int PutInPlace(const PayloadFileSet& set, int index, int* keptAny) {
     const DWORD error = GetLastError();
     if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return 0;
     if (!ReplacePrevious(set, index, paths)) return 0;
-    *keptAny = 1;
+    *replaced = 1;
     return 1;
 }
 
 // Gives entry index, already put in place, its previous state back: the kept
-// copy moved over it, or, where there was no previous file, the file removed.
-void PutBack(const PayloadFileSet& set, int index) {
+// copy moved over it, or, where it replaced nothing, the file removed.
+void PutBack(const PayloadFileSet& set, int index, int replaced) {
     EntryPaths paths;
     ComposeEntryPaths(set, index, &paths);
-    if (GetFileAttributesA(paths.kept) == INVALID_FILE_ATTRIBUTES) {
+    if (!replaced) {
         RemovePayloadFile(paths.target);
         return;
     }
@@ -126,31 +129,44 @@ void RemoveStagedFrom(const PayloadFileSet& set, int first) {
     }
 }
 
-// Removes the kept copies of entries [0, count), the installation having
-// succeeded. Only where something was kept.
-void RemoveKept(const PayloadFileSet& set, int count) {
-    for (int i = 0; i < count; ++i) {
+// Removes the kept copies of the entries that replaced a previous file, the
+// installation having succeeded.
+void RemoveKept(const PayloadFileSet& set, const unsigned char* replaced) {
+    for (int i = 0; i < set.staged; ++i) {
+        if (!replaced[i]) continue;
         EntryPaths paths;
         ComposeEntryPaths(set, i, &paths);
-        // Clearing the attributes finds out whether a copy exists at all. A
-        // copy that cannot be deleted stays behind; the installation stands.
-        if (SetFileAttributesA(paths.kept, FILE_ATTRIBUTE_NORMAL)) DeleteFileA(paths.kept);
+        // A copy that cannot be deleted stays behind; the installation stands.
+        RemovePayloadFile(paths.kept);
     }
+}
+
+// Undoes a commit that failed at entry failed: the entries before it get
+// their previous state back, in reverse order, and the staged files from it
+// on go.
+void RollBack(const PayloadFileSet& set, int failed, const unsigned char* replaced) {
+    for (int j = failed - 1; j >= 0; --j) PutBack(set, j, replaced[j]);
+    RemoveStagedFrom(set, failed);
 }
 
 }  // namespace
 
 int CommitPayloadFiles(PayloadFileSet* set) {
-    int keptAny = 0;
-    for (int i = 0; i < set->staged; ++i) {
-        if (PutInPlace(*set, i, &keptAny)) continue;
-        for (int j = i - 1; j >= 0; --j) PutBack(*set, j);
-        RemoveStagedFrom(*set, i);
-        set->staged = 0;
+    // Which entries replaced a previous file: their way back is its copy.
+    // One byte more, so that an empty set asks for something too.
+    unsigned char* replaced = static_cast<unsigned char*>(std::calloc(set->staged + 1, 1));
+    if (!replaced) {
+        DiscardPayloadFiles(set);
         return 0;
     }
-    // A first installation kept nothing: no copies to look for.
-    if (keptAny) RemoveKept(*set, set->staged);
+    int committed = 1;
+    for (int i = 0; i < set->staged && committed; ++i) {
+        if (PutInPlace(*set, i, &replaced[i])) continue;
+        RollBack(*set, i, replaced);
+        committed = 0;
+    }
+    if (committed) RemoveKept(*set, replaced);
+    std::free(replaced);
     set->staged = 0;
-    return 1;
+    return committed;
 }

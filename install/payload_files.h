@@ -36,7 +36,8 @@ void DiscardPayloadFiles(PayloadFileSet* set);
 // Puts every staged file in place, in order, and then removes the kept
 // previous files. Returns 1, or 0 when a file cannot be put in place (a
 // folder of its name, a file held open, no room for a copy of the previous
-// file): every file is then as it was before and no staging file is left.
+// file) or there is no memory to note what was replaced: every file is then
+// as it was before and no staging file is left.
 int CommitPayloadFiles(PayloadFileSet* set);
 
 #endif
