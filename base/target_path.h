@@ -12,10 +12,4 @@ const size_t kPathCapacity = 260;
 // Returns 1, or 0 with out set to "" when the result would not fit.
 int JoinPath(char* out, size_t capacity, const char* folder, const char* name);
 
-// The target of an extraction: explicitPath whole when it is not null, else
-// installDir and fileName joined. Returns 1, or 0 with out set to "" when it
-// would not fit.
-int ComposeTargetPath(char* out, size_t capacity, const char* installDir, const char* fileName,
-                      const char* explicitPath);
-
 #endif

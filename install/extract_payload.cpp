@@ -1,48 +1,34 @@
 #include "install/extract_payload.h"
 
 #include <windows.h>
-#include <io.h>
 #include <zlib.h>
-
-#include <cstdio>
 
 #include "base/payload_resource.h"
 
 namespace {
 
-const int kExistenceOnly = 0;  // _access mode
-const DWORD kProtectingAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
-
-void ClearProtectingAttributes(const char* path) {
-    DWORD attributes = GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    // A failure shows up as the open failing next.
-    SetFileAttributesA(path, attributes & ~kProtectingAttributes);
-}
-
-void AddAttributes(const char* path, int readOnly, int hidden) {
-    DWORD attributes = GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    if (readOnly) attributes |= FILE_ATTRIBUTE_READONLY;
-    if (hidden) attributes |= FILE_ATTRIBUTE_HIDDEN;
-    // Attributes are a request: the file itself is complete either way.
-    SetFileAttributesA(path, attributes);
+DWORD CreationAttributes(int readOnly, int hidden) {
+    DWORD attributes = (readOnly ? FILE_ATTRIBUTE_READONLY : 0) | (hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
+    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
 }
 
 }  // namespace
 
 int WritePayloadFile(const char* path, const unsigned char* data, unsigned long length, int readOnly,
                      int hidden) {
-    if (_access(path, kExistenceOnly) == 0) ClearProtectingAttributes(path);
-    FILE* file = std::fopen(path, "wb");
-    if (!file) return 0;
-    size_t written = std::fwrite(data, 1, length, file);
-    // Buffered bytes reach the disk only at the close, so a full disk may
-    // show up only there.
-    int closed = std::fclose(file) == 0;
-    if (written != length || !closed) return 0;
-    if (readOnly || hidden) AddAttributes(path, readOnly, hidden);
-    return 1;
+    // The attributes are given at creation; the handle writes all the same.
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, CreationAttributes(readOnly, hidden),
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    DWORD written = 0;
+    const BOOL complete = WriteFile(file, data, length, &written, nullptr) && written == length;
+    // The system holds every written byte once WriteFile returns; the
+    // close has nothing left to lose.
+    CloseHandle(file);
+    if (complete) return 1;
+    // A file cut short (a full disk) is worth nothing to anyone.
+    RemovePayloadFile(path);
+    return 0;
 }
 
 int ExtractPayload(unsigned id, const char* path, unsigned char* buffer, unsigned long capacity,
@@ -50,4 +36,11 @@ int ExtractPayload(unsigned id, const char* path, unsigned char* buffer, unsigne
     unsigned long length = capacity;
     if (DecompressPayloadResource(id, buffer, &length) != Z_OK) return 0;
     return WritePayloadFile(path, buffer, length, readOnly, hidden);
+}
+
+void RemovePayloadFile(const char* path) {
+    // A read-only file cannot be deleted. Should either call fail, the file
+    // stays: there is nothing more to try.
+    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path);
 }

@@ -14,6 +14,7 @@ const InstallationStep InstallationSteps[] = {
     {kStepExtractThrough, 15},
     {kStepSetProgress, 75},
     {kStepExtractThrough, kThroughLastEntry},
+    {kStepPutFilesInPlace, 0},
     {kStepSetProgress, 90},
     {kStepWriteSettings, 0},
     {kStepProgramGroup, 0},

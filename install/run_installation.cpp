@@ -2,11 +2,10 @@
 
 #include <cstdlib>
 
-#include "base/target_path.h"
-#include "install/extract_payload.h"
 #include "install/install_messages.h"
 #include "install/installation_steps.h"
 #include "install/legacy_folder_path.h"
+#include "install/payload_files.h"
 #include "install/payload_table.h"
 #include "install/settings_file.h"
 #include "install/shortcut_names.h"
@@ -14,27 +13,24 @@
 
 namespace {
 
-// One buffer for every extraction: the largest payload file fits.
-const unsigned long kWorkBufferSize = 1048576;
+// One buffer for every extraction, as large as the largest payload file
+// (known at build time). Never 0 bytes, so even an all-empty payload gets a
+// buffer. A function, not a constant: the table's value is another file's.
+unsigned long WorkBufferSize() { return PayloadLargestFileSize ? PayloadLargestFileSize : 1; }
 
 struct Installation {
     const InstallationRequest& request;
     InstallationReport& report;
     unsigned char* buffer;
-    int nextEntry;  // index of the PayloadTable entry to write next
+    PayloadFileSet files;
 };
 
-// Writes the entries up to order `through`; stops at the first that fails.
+// Writes the entries up to order `through` beside their targets; stops at
+// the first that fails.
 int ExtractThrough(Installation* run, int through) {
-    int end = ExtractionEnd(through, PayloadTableCount);
-    for (; run->nextEntry < end; ++run->nextEntry) {
-        const PayloadEntry& entry = PayloadTable[run->nextEntry];
-        char path[kPathCapacity];
-        // An over-long target is refused before the resource is even read.
-        if (!JoinPath(path, sizeof path, run->request.installDir, entry.fileName)) return 0;
-        if (!ExtractPayload(entry.resourceId, path, run->buffer, kWorkBufferSize, entry.readOnly, entry.hidden))
-            return 0;
-    }
+    const int end = ExtractionEnd(through, PayloadTableCount);
+    while (run->files.staged < end)
+        if (!StagePayloadFile(&run->files, run->buffer, WorkBufferSize())) return 0;
     return 1;
 }
 
@@ -50,6 +46,8 @@ int RunStep(const InstallationStep& step, Installation* run) {
         return 1;
     case kStepExtractThrough:
         return ExtractThrough(run, step.value);
+    case kStepPutFilesInPlace:
+        return CommitPayloadFiles(&run->files);
     case kStepSetProgress:
         run->report.SetProgress(step.value);
         return 1;
@@ -75,15 +73,19 @@ int RunStep(const InstallationStep& step, Installation* run) {
 }  // namespace
 
 int RunInstallation(const InstallationRequest& request, InstallationReport& report) {
-    unsigned char* buffer = static_cast<unsigned char*>(std::malloc(kWorkBufferSize));
+    unsigned char* buffer = static_cast<unsigned char*>(std::malloc(WorkBufferSize()));
     if (!buffer) {
         report.ShowNotice(kMessageNoMemoryChinese, kMessageNoMemoryEnglish);
         return 0;
     }
-    Installation run = {request, report, buffer, 0};
+    Installation run = {request, report, buffer, PayloadFileSet()};
+    BeginPayloadFiles(&run.files, request.installDir, PayloadTable);
     int succeeded = 1;
     for (int i = 0; i < InstallationStepCount && succeeded; ++i)
         succeeded = RunStep(InstallationSteps[i], &run);
+    // A failed installation adds nothing to the folder: what was written
+    // and not put in place goes.
+    DiscardPayloadFiles(&run.files);
     std::free(buffer);
     return succeeded;
 }

@@ -1,15 +1,17 @@
 // The installation itself, once the wizard has accepted the licence and made
 // sure the installation folder exists: writes every PayloadTable entry in
-// order while the report's progress advances, records the interface language
-// in the settings file and makes the shortcuts. Everything it acts on comes
-// in the request; everything the user sees goes through the report.
+// order while the report's progress advances and puts them all in place, or
+// none (payload_files), then records the interface language in the settings
+// file and makes the shortcuts. Everything it acts on comes in the request;
+// everything the user sees goes through the report.
 #ifndef LQ_INSTALL_RUN_INSTALLATION_H
 #define LQ_INSTALL_RUN_INSTALLATION_H
 
 #include "install/installation_request.h"
 
-// Returns 1 when the installation succeeded, 0 otherwise (a memory shortage
-// has been shown through report by then; the caller reports the failure).
+// Returns 1 when the installation succeeded, 0 otherwise: then the folder
+// holds what it held before, and a memory shortage has been shown through
+// report; the caller reports the failure.
 int RunInstallation(const InstallationRequest& request, InstallationReport& report);
 
 #endif

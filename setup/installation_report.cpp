@@ -21,8 +21,11 @@ InstallationRequest WizardInstallationRequest() {
 ProgressBarReport::ProgressBarReport(HWND dialog) : dialog_(dialog), bar_(GetDlgItem(dialog, IDC_PROGRESS)) {}
 
 void ProgressBarReport::ShowProgress(int percent) {
+    // The value first, while the bar is hidden and nothing is painted; the
+    // bar then appears with it in one paint.
+    SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
     ShowWindow(bar_, SW_SHOW);
-    SetProgress(percent);
+    UpdateWindow(bar_);
 }
 
 void ProgressBarReport::SetProgress(int percent) {

@@ -18,7 +18,6 @@
 namespace {
 
 const int kMessageLineCapacity = 128;
-const unsigned long kPackageBufferSize = 12582912;  // the package fits 12 MB
 const DWORD kWaitSliceMs = 50;
 // Bounds the repaints per slice, so a window that never validates itself
 // cannot hold the wait.
@@ -96,13 +95,15 @@ void OfferSpeechRuntime(HWND dialog) {
     if (ShowMessageBox(kMessageSpeechOfferChinese, kMessageSpeechOfferEnglish, kMessageBoxOkCancel,
                        dialog) != IDC_MB_OK)
         return;
-    unsigned char* buffer = static_cast<unsigned char*>(std::malloc(kPackageBufferSize));
+    // Sized at build time to the package, as the installation's buffer is.
+    const unsigned long capacity = SpeechRuntimePayload.size ? SpeechRuntimePayload.size : 1;
+    unsigned char* buffer = static_cast<unsigned char*>(std::malloc(capacity));
     if (!buffer) {
         ShowMessageBox(kMessageNoMemoryChinese, kMessageNoMemoryEnglish, kMessageBoxOk, dialog);
         return;
     }
     // A package that cannot be written is simply not opened: nothing to report.
-    WriteAndOpenSpeechPackage(buffer, kPackageBufferSize);
+    WriteAndOpenSpeechPackage(buffer, capacity);
     std::free(buffer);
 }
 

@@ -1,4 +1,4 @@
-// ExtractPayload and WritePayloadFile on a real Windows file system (Wine),
+// ExtractPayload on a real Windows file system (Wine),
 // from a component executable that carries small packed payloads.
 #include <windows.h>
 
@@ -70,7 +70,7 @@ TEST_F(Extraction, MissingOrCorruptResourceLeavesExistingTargetAsItWas) {
     }
 }
 
-TEST_F(Extraction, ReadOnlyHiddenTargetIsReplacedWithExactlyTheAskedAttributes) {
+TEST_F(Extraction, NewFileCarriesExactlyTheAskedAttributes) {
     struct Case { int readOnly, hidden; DWORD expected; };
     const Case cases[] = {
         {0, 0, 0},
@@ -79,21 +79,19 @@ TEST_F(Extraction, ReadOnlyHiddenTargetIsReplacedWithExactlyTheAskedAttributes) 
         {1, 1, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
     };
     for (const Case& c : cases) {
-        WriteAll(target_, "old");
-        SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+        Remove(target_);
         ASSERT_EQ(1, Extract(kExactId, kExactSize, c.readOnly, c.hidden));
         EXPECT_EQ(ExactContent(), ReadAll(target_));
         EXPECT_EQ(c.expected, Attributes() & ~FILE_ATTRIBUTE_ARCHIVE) << c.readOnly << c.hidden;
     }
 }
 
-TEST_F(Extraction, SystemAndArchiveAttributesSurvive) {
-    WriteAll(target_, "old");
-    SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                                            FILE_ATTRIBUTE_HIDDEN);
-    ASSERT_EQ(1, Extract(kExactId, kExactSize, 1, 0));
-    EXPECT_EQ(DWORD(FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY),
-              Attributes());
+// Replacing is the installation's business (all or nothing); extraction
+// never overwrites.
+TEST_F(Extraction, ExistingFileIsNeverOverwritten) {
+    WriteAll(target_, "previous");
+    EXPECT_EQ(0, Extract(kExactId, kExactSize, 0, 0));
+    EXPECT_EQ("previous", ReadAll(target_));
 }
 
 TEST_F(Extraction, TargetThatCannotBeOpenedFails) {

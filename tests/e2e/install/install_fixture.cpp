@@ -3,7 +3,27 @@
 #include <windows.h>
 
 #include "driver/setup_process.h"
+#include "install/payload_table.h"
 #include "install/run_installation.h"
+
+FolderState StateOf(const std::string& folder) {
+    FolderState state;
+    state.names = NamesIn(folder);
+    for (const std::string& name : state.names) {
+        state.bytes.push_back(ReadAll(folder + "\\" + name));
+        state.attributes.push_back(AttributesOf(folder + "\\" + name));
+    }
+    return state;
+}
+
+void ExpectFolderAsBefore(const FolderState& before, const std::string& folder) {
+    const FolderState after = StateOf(folder);
+    ASSERT_EQ(before.names, after.names);
+    for (size_t i = 0; i < before.names.size(); ++i) {
+        EXPECT_TRUE(before.bytes[i] == after.bytes[i]) << before.names[i];
+        EXPECT_EQ(before.attributes[i], after.attributes[i]) << before.names[i];
+    }
+}
 
 void RecordingReport::ShowProgress(int percent) {
     shownAt.push_back(progress.size());
@@ -50,4 +70,15 @@ int InstallFixture::Install() {
 void InstallFixture::UseInstallDir(const std::string& folder) {
     install_ = folder;
     request_.installDir = install_.c_str();
+}
+
+FolderState InstallFixture::PlaceOlderInstallation() {
+    for (int i = 0; i < PayloadTableCount; ++i) {
+        const PayloadEntry& entry = PayloadTable[i];
+        const std::string path = install_ + "\\" + entry.fileName;
+        WriteAll(path, std::string("an older ") + entry.fileName);
+        SetFileAttributesA(path.c_str(), (entry.readOnly ? FILE_ATTRIBUTE_READONLY : 0) |
+                                             (entry.hidden ? FILE_ATTRIBUTE_HIDDEN : 0) | FILE_ATTRIBUTE_ARCHIVE);
+    }
+    return StateOf(install_);
 }

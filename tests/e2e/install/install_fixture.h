@@ -5,6 +5,8 @@
 #ifndef LQ_TESTS_E2E_INSTALL_FIXTURE_H
 #define LQ_TESTS_E2E_INSTALL_FIXTURE_H
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -31,6 +33,18 @@ public:
     std::vector<Notice> notices;
 };
 
+// What a folder holds: each name with its bytes ("" for a folder) and
+// attributes.
+struct FolderState {
+    std::vector<std::string> names;
+    std::vector<std::string> bytes;
+    std::vector<DWORD> attributes;
+};
+FolderState StateOf(const std::string& folder);
+// folder holds exactly what it held in before, byte for byte, attribute for
+// attribute.
+void ExpectFolderAsBefore(const FolderState& before, const std::string& folder);
+
 class InstallFixture : public testing::Test {
 protected:
     void SetUp() override;
@@ -40,6 +54,9 @@ protected:
     int Install();
     // Points request_ at folder as the installation folder.
     void UseInstallDir(const std::string& folder);
+    // Fills the installation folder with an older version of every payload
+    // file (other bytes, the entry's attributes) and returns its state.
+    FolderState PlaceOlderInstallation();
 
     std::string root_, install_, desktop_, programs_, startup_;
     InstallationRequest request_;

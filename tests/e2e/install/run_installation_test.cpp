@@ -156,34 +156,38 @@ INSTANTIATE_TEST_SUITE_P(
         ChineseNames{2, "\xac\xec\xa8\x55\xba\xe0\xa6\xd0\xc1\x6e\xc5\xaa",
                      "\xac\xec\xa8\x55\xba\xe0\xa6\xd0\xc1\x6e\xc5\xaa\xa8\xf8\xb8\xfc"}));
 
-TEST_F(Installation, ProgramHeldOpenStopsTheInstallationThere) {
-    HANDLE held = CreateFileA(Installed(kProgram).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+// A failed installation leaves the folder as it found it: every previous
+// file with its bytes and attributes, nothing added, no shortcut.
+
+TEST_F(Installation, ProgramHeldOpenLeavesTheOlderInstallationWholeUntilReleased) {
+    const FolderState before = PlaceOlderInstallation();
+    HANDLE held = CreateFileA(Installed(kProgram).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     EXPECT_EQ(0, Install());
     CloseHandle(held);
-    int program = EntryIndex(kProgram);
-    ExpectEntriesWritten(program);  // the settings file as carried
-    EXPECT_EQ("", ReadAll(Installed(kProgram)));
-    EXPECT_FALSE(Exists(Installed("license_cn.txt")));
-    EXPECT_FALSE(Exists(Installed("license_en.txt")));
+    ExpectFolderAsBefore(before, install_);
     EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), report_.progress);
     ExpectNoShortcuts();
-    EXPECT_TRUE(report_.notices.empty());
+    ASSERT_EQ(1, Install());
+    ExpectEntriesWritten(PayloadTableCount, kConfigBlock1);
+    EXPECT_EQ(SortedNames(PayloadTableCount), NamesIn(install_));
 }
 
-TEST_F(Installation, EntryWhoseNameIsTakenByAFolderStopsTheInstallation) {
-    ASSERT_TRUE(CreateDirectoryA(Installed("QuilleryUI.ini").c_str(), nullptr));
-    EXPECT_EQ(0, Install());
-    int settings = EntryIndex("QuilleryUI.ini");
-    ExpectEntriesWritten(settings);
-    std::vector<std::string> expected = SortedNames(settings);
-    expected.push_back("QuilleryUI.ini");
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(expected, NamesIn(install_));
-    EXPECT_TRUE(AttributesOf(Installed("QuilleryUI.ini")) & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_EQ((std::vector<int>{10, 20}), report_.progress);
-    ExpectNoShortcuts();
+TEST_F(Installation, FolderInTheWayOfAnEntryLeavesTheFolderAsFound) {
+    for (bool older : {false, true}) {
+        RemoveTree(install_);
+        CreateDirectoryA(install_.c_str(), nullptr);
+        if (older) PlaceOlderInstallation();
+        const std::string settings = Installed("QuilleryUI.ini");
+        RemoveTree(settings);
+        ASSERT_TRUE(CreateDirectoryA(settings.c_str(), nullptr));
+        const FolderState before = StateOf(install_);
+        EXPECT_EQ(0, Install()) << older;
+        ExpectFolderAsBefore(before, install_);
+        EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), report_.progress) << older;
+        ExpectNoShortcuts();
+    }
 }
 
 // Flips the last byte (of the Adler-32 sum) of a payload resource in the
@@ -211,15 +215,14 @@ private:
     DWORD protection_ = 0;
 };
 
-TEST_F(Installation, CorruptStreamWritesNothingForItsEntryAndStops) {
+TEST_F(Installation, CorruptStreamOnAFirstInstallationLeavesNoFile) {
     int guide = EntryIndex("LectorQuillery_Guide.htm");
     {
         CorruptResource corrupt(PayloadTable[guide].resourceId);
         ASSERT_TRUE(corrupt.Done());
         EXPECT_EQ(0, Install());
     }
-    ExpectEntriesWritten(guide);
-    EXPECT_EQ(SortedNames(guide), NamesIn(install_));
+    EXPECT_TRUE(NamesIn(install_).empty());
     EXPECT_EQ((std::vector<int>{10}), report_.progress);
     ExpectNoShortcuts();
 }
@@ -239,12 +242,23 @@ TEST_F(Installation, FailedShortcutIsReportedOnceAndTheOthersAreStillMade) {
     EXPECT_EQ(kFullProgress, report_.progress);
 }
 
-TEST_F(Installation, ReinstallingOverAProtectedInstallationReplacesEveryFile) {
-    ASSERT_EQ(1, Install());
+TEST_F(Installation, ReinstallOverProtectedHiddenAndDamagedFilesPutsEveryFileRight) {
+    const DWORD kPrevious[] = {FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
+                               FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_READONLY};
+    const int kinds = static_cast<int>(std::size(kPrevious));
+    for (int i = 0; i < PayloadTableCount; ++i) {
+        const std::string path = Installed(PayloadTable[i].fileName);
+        const std::string expected = ExpectedPayloadBytes(PayloadTable[i].fileName);
+        WriteAll(path, i % 2 ? "" : expected.substr(0, expected.size() / 2));  // cut short or empty
+        SetFileAttributesA(path.c_str(), kPrevious[i % kinds]);
+    }
     request_.uiLanguage = 2;
     ASSERT_EQ(1, Install());
     ExpectEntriesWritten(PayloadTableCount, "\r\n[Config]\r\nUILanguage=2\r\n\r\n");
+    // No file of the installation's own is left beside them.
     EXPECT_EQ(SortedNames(PayloadTableCount), NamesIn(install_));
+    for (int i = 0; i < PayloadTableCount; i += kinds)
+        EXPECT_TRUE(AttributesOf(Installed(PayloadTable[i].fileName)) & FILE_ATTRIBUTE_SYSTEM) << i;
     EXPECT_TRUE(report_.notices.empty());
 }
 

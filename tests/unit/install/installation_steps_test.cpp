@@ -27,7 +27,7 @@ std::vector<std::string> InstalledFiles() {
 // What the steps do with the payload list, one word per step, extractions
 // as "[first..last]" by file name.
 std::string Transcript(const std::vector<std::string>& files) {
-    const char* const kNames[] = {"show", "extract", "progress", "settings", "group", "desktop", "startup"};
+    const char* const kNames[] = {"show", "extract", "progress", "settings", "group", "desktop", "startup", "in-place"};
     std::string transcript;
     int next = 0;
     for (int i = 0; i < InstallationStepCount; ++i) {
@@ -53,7 +53,7 @@ TEST(InstallationSteps, RunInTheirOrderOverThePayloadList) {
               " [QuilleryUI.ini..QuilleryUI.ini] progress 25"
               " [ChnBmp.bin..ChnBmp.bin] progress 45"
               " [barmenu.JPG..welcome_lectorquillery.JPG] progress 75"
-              " [LectorQuillery.exe..license_en.txt] progress 90"
+              " [LectorQuillery.exe..license_en.txt] in-place progress 90"
               " settings group progress 94 desktop startup progress 100",
               Transcript(files));
 }
@@ -62,7 +62,7 @@ TEST(InstallationSteps, EveryEntryOfALongerTableIsWritten) {
     std::vector<std::string> files = InstalledFiles();
     files.push_back("extra.bin");
     std::string transcript = Transcript(files);
-    EXPECT_NE(std::string::npos, transcript.find("[LectorQuillery.exe..extra.bin] progress 90")) << transcript;
+    EXPECT_NE(std::string::npos, transcript.find("[LectorQuillery.exe..extra.bin] in-place progress 90")) << transcript;
 }
 
 TEST(InstallationSteps, ExtractionStepsMoveForwardAndProgressRises) {
