@@ -12,11 +12,24 @@ find_library(LQ_ZLIB_STATIC NAMES libz.a REQUIRED)
 find_path(LQ_ZLIB_INCLUDE zlib.h REQUIRED)
 enable_language(RC)
 
-# Small, self-contained: no exceptions, no RTTI, unused sections dropped,
-# libgcc and libstdc++ linked in so only system DLLs are needed.
+# Small, self-contained: no exceptions, no RTTI, no unwind tables, unused
+# sections dropped, libgcc and libstdc++ linked in so only system DLLs are
+# needed. The programs enter at LQ_ENTRY_SOURCE instead of the C runtime's
+# start-up code; auto-import stays off, as nothing would apply its
+# pseudo-relocations. Dynamic base and NX are security: kept, and named so
+# no linker default decides them.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(LQ_SYMBOL_PREFIX _)
+else()
+    set(LQ_SYMBOL_PREFIX "")
+endif()
+set(LQ_ENTRY_SOURCE ${CMAKE_SOURCE_DIR}/setup/process_entry.cpp)
 set(LQ_SIZE_FLAGS -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
-                  -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
-set(LQ_LINK_FLAGS -static -s -Wl,--gc-sections -mwindows)
+                  -fno-asynchronous-unwind-tables -fno-unwind-tables -fno-threadsafe-statics)
+set(LQ_LINK_FLAGS -static -s -Wl,--gc-sections -mwindows -Wl,--dynamicbase -Wl,--nxcompat
+                  -nostartfiles -Wl,-e,${LQ_SYMBOL_PREFIX}ProcessEntry -Wl,--disable-auto-import
+                  -Wl,--defsym,lq_pointer_size=${CMAKE_SIZEOF_VOID_P}
+                  -Wl,-T,${CMAKE_SOURCE_DIR}/cmake/discard_unwind.ld)
 set(LQ_SYSTEM_LIBS user32 gdi32 comdlg32 shell32 ole32 advapi32 kernel32)
 
 add_library(lq_core STATIC ${LQ_CORE_SOURCES})
@@ -79,7 +92,7 @@ endif()
 # packed payload in the generated folder.
 set(LQ_RC_INCLUDES ${CMAKE_SOURCE_DIR}/resources ${LQ_GENERATED})
 
-add_executable(LectorQuillerySetup WIN32 setup/win_main.cpp resources/installer.rc)
+add_executable(LectorQuillerySetup WIN32 setup/win_main.cpp ${LQ_ENTRY_SOURCE} resources/installer.rc)
 target_include_directories(LectorQuillerySetup PRIVATE ${LQ_RC_INCLUDES})
 target_compile_options(LectorQuillerySetup PRIVATE ${LQ_CHARSET_FLAGS} ${LQ_SIZE_FLAGS})
 target_link_libraries(LectorQuillerySetup PRIVATE lq_shell)
