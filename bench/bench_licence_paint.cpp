@@ -11,11 +11,10 @@
 #include <cstring>
 #include <vector>
 
-#include "install/payload_resource.h"
+#include "base/payload_resource.h"
 #include "render/glyph_atlas.h"
 #include "render/mixed_text.h"
 #include "resources/resource_ids.h"
-#include "setup/program_state.h"
 
 namespace {
 
@@ -83,7 +82,6 @@ int main(int argc, char** argv) {
     int rounds = 9;
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--rounds=", 9) == 0) rounds = std::atoi(argv[i] + 9);
-    ProgramInstance = GetModuleHandleA(nullptr);
     if (LoadGlyphAtlas() != kAtlasLoaded) return std::printf("no atlas\n"), 1;
     std::vector<std::vector<char>> lines = LicenceLines();
     int glyphs = CountGlyphs(lines);

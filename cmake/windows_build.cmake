@@ -70,9 +70,10 @@ add_library(lq_shell STATIC
     render/owner_button.cpp
     render/licence_item.cpp
     render/check_box.cpp
-    install/payload_resource.cpp
+    base/payload_resource.cpp
+    base/system_library.cpp
     install/extract_payload.cpp
-    install/zlib_crc32.cpp
+    base/zlib_crc32.cpp
     ${LQ_INSTALL_SHELL_SOURCES}
     ${LQ_WIZARD_SHELL_SOURCES}
     ${LQ_GENERATED}/payload_table.cpp)
@@ -81,7 +82,7 @@ target_compile_options(lq_shell PRIVATE ${LQ_CHARSET_FLAGS} ${LQ_SIZE_FLAGS})
 target_include_directories(lq_shell PUBLIC ${LQ_ZLIB_INCLUDE})
 target_link_libraries(lq_shell PUBLIC lq_core ${LQ_ZLIB_STATIC} ${LQ_SYSTEM_LIBS})
 # crc32 is asked for before the archives are read, so the linker takes the
-# installer's own (install/zlib_crc32.cpp) and never libz.a's crc32.o.
+# installer's own (base/zlib_crc32.cpp) and never libz.a's crc32.o.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(lq_shell INTERFACE -Wl,--undefined=_crc32)
 else()

@@ -10,4 +10,5 @@ set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/show_page.cpp
     setup/licence_loader.cpp
     setup/folder_chooser.cpp
+    setup/installation_report.cpp
     setup/installation_run.cpp)

@@ -6,9 +6,7 @@
 
 #include <cstdio>
 
-#include "install/payload_resource.h"
-#include "install/target_path.h"
-#include "setup/program_state.h"
+#include "base/payload_resource.h"
 
 namespace {
 
@@ -33,10 +31,8 @@ void AddAttributes(const char* path, int readOnly, int hidden) {
 
 }  // namespace
 
-int WritePayloadFile(const char* fileName, const unsigned char* data, unsigned long length,
-                     int readOnly, int hidden, const char* explicitPath) {
-    char path[kPathCapacity];
-    if (!ComposeTargetPath(path, sizeof path, InstallDir, fileName, explicitPath)) return 0;
+int WritePayloadFile(const char* path, const unsigned char* data, unsigned long length, int readOnly,
+                     int hidden) {
     if (_access(path, kExistenceOnly) == 0) ClearProtectingAttributes(path);
     FILE* file = std::fopen(path, "wb");
     if (!file) return 0;
@@ -49,12 +45,9 @@ int WritePayloadFile(const char* fileName, const unsigned char* data, unsigned l
     return 1;
 }
 
-int ExtractPayload(unsigned id, const char* fileName, unsigned char* buffer, unsigned long capacity,
-                   int readOnly, int hidden, const char* explicitPath) {
-    char path[kPathCapacity];
-    // Refuse an over-long target before the resource is even read.
-    if (!ComposeTargetPath(path, sizeof path, InstallDir, fileName, explicitPath)) return 0;
+int ExtractPayload(unsigned id, const char* path, unsigned char* buffer, unsigned long capacity,
+                   int readOnly, int hidden) {
     unsigned long length = capacity;
     if (DecompressPayloadResource(id, buffer, &length) != Z_OK) return 0;
-    return WritePayloadFile(fileName, buffer, length, readOnly, hidden, explicitPath);
+    return WritePayloadFile(path, buffer, length, readOnly, hidden);
 }

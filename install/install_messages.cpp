@@ -2,6 +2,9 @@
 // stored as GBK bytes.
 #include "install/install_messages.h"
 
+const char kMessageNoMemoryChinese[] = "内存不够。安装无法继续。";
+const char kMessageNoMemoryEnglish[] = "Memory not enough!";
+
 const char kMessageNoGroupFolderChineseFormat[] = "无法建目录(%s)!";
 const char kMessageNoGroupFolderChineseShort[] = "无法建目录!";
 const char kMessageNoGroupFolderEnglish[] = "Cannot create folder!";

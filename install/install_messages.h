@@ -1,7 +1,11 @@
-// The texts of the messages the shortcut code shows: a Chinese line (GBK)
-// and an English line each. The memory message is setup/messages.h's.
+// The texts of the messages the installation engine shows through its
+// report: a Chinese line (GBK) and an English line each. The memory message
+// is shown by the wizard as well.
 #ifndef LQ_INSTALL_INSTALL_MESSAGES_H
 #define LQ_INSTALL_INSTALL_MESSAGES_H
+
+extern const char kMessageNoMemoryChinese[];
+extern const char kMessageNoMemoryEnglish[];
 
 // "%s" takes the full path of the group folder that could not be created.
 extern const char kMessageNoGroupFolderChineseFormat[];

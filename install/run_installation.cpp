@@ -1,21 +1,16 @@
 #include "install/run_installation.h"
 
-#include <windows.h>
-#include <commctrl.h>
-
 #include <cstdlib>
 
+#include "base/target_path.h"
 #include "install/extract_payload.h"
+#include "install/install_messages.h"
 #include "install/installation_steps.h"
 #include "install/legacy_folder_path.h"
 #include "install/payload_table.h"
 #include "install/settings_file.h"
 #include "install/shortcut_names.h"
 #include "install/shortcuts.h"
-#include "resources/resource_ids.h"
-#include "setup/message_box.h"
-#include "setup/messages.h"
-#include "setup/program_state.h"
 
 namespace {
 
@@ -23,29 +18,21 @@ namespace {
 const unsigned long kWorkBufferSize = 1048576;
 
 struct Installation {
+    const InstallationRequest& request;
+    InstallationReport& report;
     unsigned char* buffer;
     int nextEntry;  // index of the PayloadTable entry to write next
 };
-
-void SetProgress(int percent) {
-    HWND bar = GetDlgItem(MainDialog, IDC_PROGRESS);
-    SendMessageA(bar, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
-    // Nothing else runs the message loop meanwhile: paint now.
-    UpdateWindow(bar);
-}
-
-void ShowProgress(int percent) {
-    ShowWindow(GetDlgItem(MainDialog, IDC_PROGRESS), SW_SHOW);
-    SetProgress(percent);
-}
 
 // Writes the entries up to order `through`; stops at the first that fails.
 int ExtractThrough(Installation* run, int through) {
     int end = ExtractionEnd(through, PayloadTableCount);
     for (; run->nextEntry < end; ++run->nextEntry) {
         const PayloadEntry& entry = PayloadTable[run->nextEntry];
-        if (!ExtractPayload(entry.resourceId, entry.fileName, run->buffer, kWorkBufferSize,
-                            entry.readOnly, entry.hidden, nullptr))
+        char path[kPathCapacity];
+        // An over-long target is refused before the resource is even read.
+        if (!JoinPath(path, sizeof path, run->request.installDir, entry.fileName)) return 0;
+        if (!ExtractPayload(entry.resourceId, path, run->buffer, kWorkBufferSize, entry.readOnly, entry.hidden))
             return 0;
     }
     return 1;
@@ -55,27 +42,31 @@ int ExtractThrough(Installation* run, int through) {
 // and the shortcuts do not decide: their failures are the user's to mend
 // (the shortcut code has said so already).
 int RunStep(const InstallationStep& step, Installation* run) {
-    const char* name = ProgramShortcutName(DisplayLanguage);
+    const InstallationRequest& request = run->request;
+    const char* name = ProgramShortcutName(request.displayLanguage);
     switch (step.action) {
     case kStepShowProgress:
-        ShowProgress(step.value);
+        run->report.ShowProgress(step.value);
         return 1;
     case kStepExtractThrough:
         return ExtractThrough(run, step.value);
     case kStepSetProgress:
-        SetProgress(step.value);
+        run->report.SetProgress(step.value);
         return 1;
     case kStepWriteSettings:
-        WriteUiLanguageSetting();
+        WriteUiLanguageSetting(request.installDir, request.uiLanguage);
         return 1;
     case kStepProgramGroup:
-        CreateShortcutGroup(name, ProgramGroupEntries(DisplayLanguage), kFolderPrograms);
+        CreateShortcutGroup(name, ProgramGroupEntries(request.displayLanguage), kFolderPrograms, request,
+                            run->report);
         return 1;
     case kStepDesktopShortcut:
-        if (DesktopIconOption) CreateDesktopShortcut(kProgramFile, name);
+        if (request.desktopIconOption) CreateDesktopShortcut(kProgramFile, name, request);
         return 1;
     case kStepStartupShortcut:
-        if (AutoStartOption) CreateShortcutGroup(nullptr, StartupEntries(DisplayLanguage), kFolderStartup);
+        if (request.autoStartOption)
+            CreateShortcutGroup(nullptr, StartupEntries(request.displayLanguage), kFolderStartup, request,
+                                run->report);
         return 1;
     }
     return 1;
@@ -83,13 +74,13 @@ int RunStep(const InstallationStep& step, Installation* run) {
 
 }  // namespace
 
-int RunInstallation() {
+int RunInstallation(const InstallationRequest& request, InstallationReport& report) {
     unsigned char* buffer = static_cast<unsigned char*>(std::malloc(kWorkBufferSize));
     if (!buffer) {
-        ShowMessageBox(kMessageNoMemoryChinese, kMessageNoMemoryEnglish, kMessageBoxOk, MainDialog);
+        report.ShowNotice(kMessageNoMemoryChinese, kMessageNoMemoryEnglish);
         return 0;
     }
-    Installation run = {buffer, 0};
+    Installation run = {request, report, buffer, 0};
     int succeeded = 1;
     for (int i = 0; i < InstallationStepCount && succeeded; ++i)
         succeeded = RunStep(InstallationSteps[i], &run);

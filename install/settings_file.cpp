@@ -5,8 +5,7 @@
 #include <cstdlib>
 
 #include "install/settings_rewrite.h"
-#include "install/target_path.h"
-#include "setup/program_state.h"
+#include "base/target_path.h"
 
 namespace {
 
@@ -47,10 +46,10 @@ int WriteWholeFile(const char* path, const char* data, DWORD size) {
     return ok ? 1 : 0;
 }
 
-// Writes data to a new file beside path and moves it over path.
-int ReplaceFileWith(const char* path, const char* data, DWORD size) {
+// Writes data to a new file in folder, beside path, and moves it over path.
+int ReplaceFileWith(const char* folder, const char* path, const char* data, DWORD size) {
     char temporary[kPathCapacity];
-    if (!GetTempFileNameA(InstallDir, kTemporaryPrefix, kUniqueName, temporary)) return 0;
+    if (!GetTempFileNameA(folder, kTemporaryPrefix, kUniqueName, temporary)) return 0;
     int replaced = WriteWholeFile(temporary, data, size) &&
                    MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     // After a failure the temporary file is litter; after the move it is gone.
@@ -58,8 +57,9 @@ int ReplaceFileWith(const char* path, const char* data, DWORD size) {
     return replaced;
 }
 
-// Reads the settings file, rewrites its bytes for UiLanguage and replaces it.
-int RewriteSettingsFile(const char* path) {
+// Reads the settings file at path in folder, rewrites its bytes for
+// uiLanguage and replaces it.
+int RewriteSettingsFile(const char* folder, const char* path, int uiLanguage) {
     bool found = false;
     DWORD size = FileSize(path, &found);
     if (!found || size > kSettingsSizeLimit) return 0;
@@ -69,8 +69,8 @@ int RewriteSettingsFile(const char* path) {
     char* rewritten = buffer + size;
     size_t length = 0;
     int done = ReadWholeFile(path, buffer, size) &&
-               RewriteUiLanguageSetting(buffer, size, UiLanguage, rewritten, capacity, &length) &&
-               ReplaceFileWith(path, rewritten, static_cast<DWORD>(length));
+               RewriteUiLanguageSetting(buffer, size, uiLanguage, rewritten, capacity, &length) &&
+               ReplaceFileWith(folder, path, rewritten, static_cast<DWORD>(length));
     std::free(buffer);
     return done;
 }
@@ -87,9 +87,9 @@ int ClearFileAttributes(const char* path, int clearReadOnly, int clearHidden) {
     return SetFileAttributesA(path, remaining) ? 1 : 0;
 }
 
-int WriteUiLanguageSetting() {
+int WriteUiLanguageSetting(const char* installDir, int uiLanguage) {
     char path[kPathCapacity];
-    if (!JoinPath(path, sizeof path, InstallDir, kSettingsFile)) return 1;
+    if (!JoinPath(path, sizeof path, installDir, kSettingsFile)) return 1;
     DWORD attributes = GetFileAttributesA(path);
     // Missing: the product then runs with its own default; a folder of that
     // name is not ours to touch.
@@ -97,7 +97,7 @@ int WriteUiLanguageSetting() {
     // Left protected, the file would only make the replacement fail.
     ClearFileAttributes(path, 1, 1);
     // A failed rewrite has left the old file whole: nothing to undo.
-    RewriteSettingsFile(path);
+    RewriteSettingsFile(installDir, path, uiLanguage);
     // Protected again, with the attributes it had; should that fail, the
     // file is unprotected but whole.
     SetFileAttributesA(path, (attributes & ~FILE_ATTRIBUTE_NORMAL) | kProtectingAttributes);

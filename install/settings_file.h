@@ -1,17 +1,17 @@
-// The product's settings file "QuilleryUI.ini" in InstallDir: recording
-// UiLanguage in it (the bytes come from settings_rewrite) and the attribute
-// routine that makes it writable. Relies on InstallDir and UiLanguage
-// (setup/program_state.h). Shows nothing.
+// The product's settings file "QuilleryUI.ini" in the installation folder:
+// recording the interface language in it (the bytes come from
+// settings_rewrite) and the attribute routine that makes it writable. Shows
+// nothing.
 #ifndef LQ_INSTALL_SETTINGS_FILE_H
 #define LQ_INSTALL_SETTINGS_FILE_H
 
-// Rewrites the settings file for UiLanguage. The new content is written
-// whole to a temporary file in InstallDir first and then put in the old
+// Rewrites installDir's settings file for uiLanguage. The new content is
+// written whole to a temporary file in installDir first and then put in the old
 // one's place, so a failure at any point leaves the old file as it was. The
 // file ends read-only and hidden, its other attributes kept. A missing
 // settings file stays missing. Always returns 1: the setting is not worth
 // failing an installation over.
-int WriteUiLanguageSetting();
+int WriteUiLanguageSetting(const char* installDir, int uiLanguage);
 
 // Removes FILE_ATTRIBUTE_READONLY (clearReadOnly) and FILE_ATTRIBUTE_HIDDEN
 // (clearHidden) from the file at path where present, in one write. Returns 1

@@ -4,8 +4,7 @@
 #include <shlobj.h>
 
 #include "install/legacy_folder_path.h"
-#include "install/target_path.h"
-#include "setup/program_state.h"
+#include "base/target_path.h"
 
 namespace {
 const DWORD kUserNameCapacity = 256;
@@ -25,16 +24,16 @@ int GetShellFolderPath(char* path, int folderId) {
     return result;
 }
 
-int BuildLegacyFolderPath(char* path, int folderId) {
+int BuildLegacyFolderPath(char* path, int folderId, int ntPlatform) {
     char windowsDir[kPathCapacity];
     UINT length = GetWindowsDirectoryA(windowsDir, sizeof windowsDir);
     if (length == 0 || length >= sizeof windowsDir) return 0;
     char userName[kUserNameCapacity] = "";
     DWORD userLength = sizeof userName;
-    if (NtPlatform && !GetUserNameA(userName, &userLength)) return 0;
-    return ComposeLegacyFolderPath(path, kPathCapacity, windowsDir, NtPlatform, userName, folderId);
+    if (ntPlatform && !GetUserNameA(userName, &userLength)) return 0;
+    return ComposeLegacyFolderPath(path, kPathCapacity, windowsDir, ntPlatform, userName, folderId);
 }
 
-int GetSpecialFolderPath(char* path, int folderId) {
-    return LegacyShell ? BuildLegacyFolderPath(path, folderId) : GetShellFolderPath(path, folderId);
+int GetSpecialFolderPath(char* path, int folderId, int legacyShell, int ntPlatform) {
+    return legacyShell ? BuildLegacyFolderPath(path, folderId, ntPlatform) : GetShellFolderPath(path, folderId);
 }

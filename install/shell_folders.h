@@ -1,7 +1,7 @@
 // Finding the shell's special folders (desktop, Start-menu programs,
 // Startup): by asking the shell, or on shells too old for that by composing
-// the path from the Windows directory (legacy_folder_path). Relies on
-// LegacyShell and NtPlatform (setup/program_state.h). Shows nothing.
+// the path from the Windows directory (legacy_folder_path). The caller
+// passes the system facts. Shows nothing.
 #ifndef LQ_INSTALL_SHELL_FOLDERS_H
 #define LQ_INSTALL_SHELL_FOLDERS_H
 
@@ -11,10 +11,11 @@
 // Asks the shell for the folder's item-id list and turns it into a path.
 int GetShellFolderPath(char* path, int folderId);
 
-// Composes the path from the Windows directory and, on NT, the user name.
-int BuildLegacyFolderPath(char* path, int folderId);
+// Composes the path from the Windows directory and, when ntPlatform is set,
+// the user name.
+int BuildLegacyFolderPath(char* path, int folderId, int ntPlatform);
 
-// BuildLegacyFolderPath when LegacyShell is set, else GetShellFolderPath.
-int GetSpecialFolderPath(char* path, int folderId);
+// BuildLegacyFolderPath when legacyShell is set, else GetShellFolderPath.
+int GetSpecialFolderPath(char* path, int folderId, int legacyShell, int ntPlatform);
 
 #endif

@@ -5,13 +5,11 @@
 
 #include <cstring>
 
-#include "install/bounded_text.h"
+#include "base/bounded_text.h"
 #include "install/install_messages.h"
 #include "install/legacy_folder_path.h"
 #include "install/shell_folders.h"
-#include "install/target_path.h"
-#include "setup/message_box.h"
-#include "setup/program_state.h"
+#include "base/target_path.h"
 
 namespace {
 
@@ -23,17 +21,16 @@ const GUID kIidPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 
 const int kFirstIcon = 0;
 const char kLinkFormat[] = "%s\\%s.lnk";
 
-int ReportNoStartMenuEntry() {
-    ShowMessageBox(kMessageNoStartMenuEntryChinese, kMessageNoStartMenuEntryEnglish, kMessageBoxOk,
-                   MainDialog);
+int ReportNoStartMenuEntry(InstallationReport& report) {
+    report.ShowNotice(kMessageNoStartMenuEntryChinese, kMessageNoStartMenuEntryEnglish);
     return 0;
 }
 
-int ReportNoGroupFolder(const char* folder) {
+int ReportNoGroupFolder(const char* folder, InstallationReport& report) {
     char chinese[kPathCapacity];
     if (FormatText(chinese, sizeof chinese, kMessageNoGroupFolderChineseFormat, folder) < 0)
         CopyTextCut(chinese, sizeof chinese, kMessageNoGroupFolderChineseShort);
-    ShowMessageBox(chinese, kMessageNoGroupFolderEnglish, kMessageBoxOk, MainDialog);
+    report.ShowNotice(chinese, kMessageNoGroupFolderEnglish);
     return 0;
 }
 
@@ -45,11 +42,11 @@ int EnsureFolder(const char* folder) {
 
 // Makes the link of one entry in folder; 0 when a path does not fit or the
 // link is not saved.
-int CreateEntryLink(const char* folder, const ShortcutEntry& entry) {
+int CreateEntryLink(const char* folder, const ShortcutEntry& entry, const char* installDir) {
     char linkPath[kPathCapacity];
     char targetPath[kPathCapacity];
     if (FormatText(linkPath, sizeof linkPath, kLinkFormat, folder, entry.displayName) < 0) return 0;
-    if (!JoinPath(targetPath, sizeof targetPath, InstallDir, entry.targetFile)) return 0;
+    if (!JoinPath(targetPath, sizeof targetPath, installDir, entry.targetFile)) return 0;
     return CreateShellLink(targetPath, linkPath, entry.displayName);
 }
 
@@ -104,27 +101,29 @@ int CreateShellLink(const char* targetPath, const char* linkPath, const char* de
     return saved;
 }
 
-int CreateShortcutGroup(const char* groupName, const ShortcutEntry* entries, int folderId) {
+int CreateShortcutGroup(const char* groupName, const ShortcutEntry* entries, int folderId,
+                        const InstallationRequest& request, InstallationReport& report) {
     char folder[kPathCapacity];
-    if (!GetSpecialFolderPath(folder, folderId)) return ReportNoStartMenuEntry();
+    if (!GetSpecialFolderPath(folder, folderId, request.legacyShell, request.ntPlatform))
+        return ReportNoStartMenuEntry(report);
     if (groupName && groupName[0]) {
         char group[kPathCapacity];
-        if (!JoinPath(group, sizeof group, folder, groupName)) return ReportNoStartMenuEntry();
-        if (!EnsureFolder(group)) return ReportNoGroupFolder(group);
+        if (!JoinPath(group, sizeof group, folder, groupName)) return ReportNoStartMenuEntry(report);
+        if (!EnsureFolder(group)) return ReportNoGroupFolder(group, report);
         CopyTextCut(folder, sizeof folder, group);  // same capacity: never cut
     }
     int allSaved = 1;
     for (const ShortcutEntry* entry = entries; entry->displayName; ++entry)
-        if (!CreateEntryLink(folder, *entry)) allSaved = 0;
-    return allSaved ? 1 : ReportNoStartMenuEntry();
+        if (!CreateEntryLink(folder, *entry, request.installDir)) allSaved = 0;
+    return allSaved ? 1 : ReportNoStartMenuEntry(report);
 }
 
-void CreateDesktopShortcut(const char* targetFile, const char* displayName) {
+void CreateDesktopShortcut(const char* targetFile, const char* displayName, const InstallationRequest& request) {
     char targetPath[kPathCapacity];
     char folder[kPathCapacity];
     char linkPath[kPathCapacity];
-    if (!JoinPath(targetPath, sizeof targetPath, InstallDir, targetFile)) return;
-    if (!GetSpecialFolderPath(folder, kFolderDesktop)) return;
+    if (!JoinPath(targetPath, sizeof targetPath, request.installDir, targetFile)) return;
+    if (!GetSpecialFolderPath(folder, kFolderDesktop, request.legacyShell, request.ntPlatform)) return;
     if (FormatText(linkPath, sizeof linkPath, kLinkFormat, folder, displayName) < 0) return;
     // The desktop shortcut is an extra: its failure is not reported.
     CreateShellLink(targetPath, linkPath, displayName);

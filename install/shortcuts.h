@@ -1,27 +1,30 @@
 // Shortcut (.lnk) files through the shell's link object: the Start-menu
-// group, the desktop shortcut and the Startup shortcut. Relies on InstallDir,
-// MainDialog (the owner of its messages), the special folder lookup
-// (shell_folders) and ShowMessageBox. COM is initialised around each single
-// link and nothing of it is kept. Nothing is undone after a failure.
+// group, the desktop shortcut and the Startup shortcut. Relies on the
+// request (the installation folder, the system facts), the special folder
+// lookup (shell_folders) and the report for its messages. COM is
+// initialised around each single link and nothing of it is kept. Nothing is
+// undone after a failure.
 #ifndef LQ_INSTALL_SHORTCUTS_H
 #define LQ_INSTALL_SHORTCUTS_H
 
+#include "install/installation_request.h"
 #include "install/shortcut_names.h"
 
 // Makes one link in the special folder folderId, or in its subfolder
 // groupName when that is given and not empty (created one level deep when
 // nothing of that name exists), for every entry of the list up to the one
 // with a null displayName: "<folder>\<displayName>.lnk" pointing at
-// InstallDir\<targetFile>. Tries every entry. Returns 1 when every link was
-// saved (also for an empty list); otherwise shows one message, owned by the
-// MainDialog, and returns 0: "Cannot create folder!" when the group folder
+// <installDir>\<targetFile>. Tries every entry. Returns 1 when every link was
+// saved (also for an empty list); otherwise shows one notice through report
+// and returns 0: "Cannot create folder!" when the group folder
 // cannot be made (no link is tried then), else "Failed to create an entry on
 // Start Menu." for a folder not found, a path too long or a link not saved.
-int CreateShortcutGroup(const char* groupName, const ShortcutEntry* entries, int folderId);
+int CreateShortcutGroup(const char* groupName, const ShortcutEntry* entries, int folderId,
+                        const InstallationRequest& request, InstallationReport& report);
 
-// Makes "<desktop>\<displayName>.lnk" pointing at InstallDir\<targetFile>.
+// Makes "<desktop>\<displayName>.lnk" pointing at <installDir>\<targetFile>.
 // A failure is silent: the desktop shortcut is an extra.
-void CreateDesktopShortcut(const char* targetFile, const char* displayName);
+void CreateDesktopShortcut(const char* targetFile, const char* displayName, const InstallationRequest& request);
 
 // Saves a link at linkPath to targetPath with the description, the target's
 // first icon and the target's folder as working directory. Returns 1 when

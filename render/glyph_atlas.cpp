@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "install/payload_resource.h"
+#include "base/payload_resource.h"
 #include "render/atlas_image.h"
 #include "resources/resource_ids.h"
 

@@ -3,10 +3,6 @@
 #include "render/bevel_geometry.h"
 #include "render/caption_table.h"
 #include "render/mixed_text.h"
-#include "setup/program_state.h"
-
-static_assert(kCaptionLicencePage == kWizardLicencePage,
-              "the Next caption must follow the licence page's WizardState");
 
 namespace {
 
@@ -48,8 +44,8 @@ void DrawCaption(HDC dc, const RECT& rect, CaptionLayout layout, int pressed, co
 }
 
 // Returns 0 for a control that is not painted at all.
-int PaintFace(const DRAWITEMSTRUCT* item) {
-    const ButtonCaption chosen = ChooseButtonCaption(GetDlgCtrlID(item->hwndItem), WizardState);
+int PaintFace(const DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId) {
+    const ButtonCaption chosen = ChooseButtonCaption(GetDlgCtrlID(item->hwndItem), wizardState);
     if (chosen.source == kCaptionNothing) return 0;
     char buffer[kCaptionCapacity] = "";
     const char* caption = chosen.text;
@@ -61,16 +57,16 @@ int PaintFace(const DRAWITEMSTRUCT* item) {
     const CaptionLayout layout = ButtonCaptionLayout(static_cast<int>(item->CtlID));
     FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_BTNFACE));
     if (layout.bevelled)
-        DrawBevel(item->hDC, item->rcItem, pressed, static_cast<int>(item->CtlID) == DefaultButtonId);
+        DrawBevel(item->hDC, item->rcItem, pressed, static_cast<int>(item->CtlID) == defaultButtonId);
     DrawCaption(item->hDC, item->rcItem, layout, pressed, caption);
     return 1;
 }
 
 }  // namespace
 
-void PaintOwnerButton(DRAWITEMSTRUCT* item) {
+void PaintOwnerButton(DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId) {
     if (item->CtlType != ODT_BUTTON) return;
-    if ((item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) && !PaintFace(item)) return;
+    if ((item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) && !PaintFace(item, wizardState, defaultButtonId)) return;
     if (!(item->itemState & ODS_FOCUS)) return;
     // DrawFocusRect inverts, so a focus-only request toggles just this frame.
     item->rcItem = ToRect(ShrinkForFocus(ToPixelRect(item->rcItem)));

@@ -6,9 +6,10 @@
 #include <windows.h>
 
 // Paints an owner-drawn button or label from the caption table (by control
-// id), with bevel, default frame and focus rectangle. Shrinks item->rcItem in
-// place before drawing the focus rectangle.
-void PaintOwnerButton(DRAWITEMSTRUCT* item);
+// id and the wizard's state, which picks the Next caption), with bevel, the
+// default frame on the control defaultButtonId and focus rectangle. Shrinks
+// item->rcItem in place before drawing the focus rectangle.
+void PaintOwnerButton(DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId);
 
 // Paints one line of the Chinese licence list (control 1019 of dialog).
 void PaintLicenceItem(const DRAWITEMSTRUCT* item, HWND dialog);

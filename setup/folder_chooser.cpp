@@ -49,7 +49,7 @@ UINT_PTR CALLBACK FolderChooserHook(HWND chooser, UINT message, WPARAM wParam, L
         return TRUE;
     case WM_DRAWITEM:
         if (!PaintsItem(wParam)) return FALSE;
-        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), WizardState, DefaultButtonId);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) != IDOK) return FALSE;

@@ -1,7 +1,7 @@
 #include "setup/folder_path_rule.h"
 
-#include "install/bounded_text.h"
-#include "install/target_path.h"
+#include "base/bounded_text.h"
+#include "base/target_path.h"
 
 namespace {
 const char kDefaultFolderFormat[] = "%c:\\%s";

@@ -4,12 +4,13 @@
 
 #include <cstdlib>
 
-#include "install/bounded_text.h"
+#include "base/bounded_text.h"
 #include "install/extract_payload.h"
 #include "install/payload_table.h"
 #include "install/run_installation.h"
 #include "resources/resource_ids.h"
 #include "setup/folder_path_rule.h"
+#include "setup/installation_report.h"
 #include "setup/message_box.h"
 #include "setup/messages.h"
 #include "setup/pointer_rule.h"
@@ -101,8 +102,7 @@ void WriteAndOpenPackage(unsigned char* buffer) {
     if (length == 0 || length >= kPathCapacity) tempDir[0] = '\0';
     char path[kPathCapacity];
     if (!ComposePackagePath(path, sizeof path, tempDir, SpeechRuntimePayload.fileName)) return;
-    if (!ExtractPayload(SpeechRuntimePayload.resourceId, SpeechRuntimePayload.fileName, buffer,
-                        kPackageBufferSize, 0, 0, path))
+    if (!ExtractPayload(SpeechRuntimePayload.resourceId, path, buffer, kPackageBufferSize, 0, 0))
         return;
     // The package's own installer is not waited for, and its failure to
     // start is not ours to report.
@@ -143,7 +143,8 @@ void RunInstallationWithReport(HWND dialog) {
     const DWORD start = GetTickCount();
     SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     CentrePointer(dialog);
-    const int installed = RunInstallation();
+    ProgressBarReport report(dialog);
+    const int installed = RunInstallation(WizardInstallationRequest(), report);
     WaitOutFloor(start);
     if (installed)
         OfferSpeechRuntime(dialog);

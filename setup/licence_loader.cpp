@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "install/payload_resource.h"
+#include "base/payload_resource.h"
 #include "resources/resource_ids.h"
 #include "setup/licence_lines.h"
 #include "setup/message_box.h"

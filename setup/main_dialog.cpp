@@ -1,5 +1,6 @@
 #include "setup/main_dialog.h"
 
+#include "render/caption_table.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
 #include "setup/folder_chooser.h"
@@ -8,6 +9,9 @@
 #include "setup/program_state.h"
 #include "setup/show_page.h"
 #include "setup/wizard_flow.h"
+
+static_assert(kCaptionLicencePage == kWizardLicencePage,
+              "the Next caption must follow the licence page's WizardState");
 
 namespace {
 
@@ -124,7 +128,7 @@ void OnDrawItem(HWND dialog, WPARAM id, DRAWITEMSTRUCT* item) {
     if (id == IDC_LICENCE_LIST)
         PaintLicenceItem(item, dialog);
     else
-        PaintOwnerButton(item);
+        PaintOwnerButton(item, WizardState, DefaultButtonId);
 }
 
 }  // namespace

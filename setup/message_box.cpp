@@ -1,6 +1,6 @@
 #include "setup/message_box.h"
 
-#include "install/bounded_text.h"
+#include "base/bounded_text.h"
 #include <cstring>
 
 #include "render/mixed_text.h"
@@ -101,7 +101,7 @@ INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         LayOut(box, reinterpret_cast<const char*>(lParam));
         return TRUE;
     case WM_DRAWITEM:
-        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), WizardState, DefaultButtonId);
         return TRUE;
     case WM_COMMAND:
         if (EndsTheBox(LOWORD(wParam))) EndDialog(box, LOWORD(wParam));

@@ -2,9 +2,6 @@
 // stored as GBK bytes.
 #include "setup/messages.h"
 
-const char kMessageNoMemoryChinese[] = "内存不够。安装无法继续。";
-const char kMessageNoMemoryEnglish[] = "Memory not enough!";
-
 const char kMessageNoFolderChinese[] =
     "无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。";
 const char kMessageNoFolderEnglishFormat[] = "%s Please check folder path.";

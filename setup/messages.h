@@ -3,8 +3,9 @@
 #ifndef LQ_SETUP_MESSAGES_H
 #define LQ_SETUP_MESSAGES_H
 
-extern const char kMessageNoMemoryChinese[];
-extern const char kMessageNoMemoryEnglish[];
+// The memory message (kMessageNoMemoryChinese, kMessageNoMemoryEnglish) is
+// the installation engine's, shown by the wizard too.
+#include "install/install_messages.h"
 
 // The installation folder can be neither entered nor created. The English
 // line is kMessageNoFolderEnglishFormat filled with kMessageNoFolderEnglishCause.

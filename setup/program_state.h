@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "install/target_path.h"
+#include "base/target_path.h"
 // The WizardState values (kWizardQuit, kWizardFolderPage, ...).
 #include "setup/wizard_flow.h"
 

@@ -3,8 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-
-#include "install/target_path.h"
+#include "base/system_library.h"
 
 namespace {
 
@@ -16,13 +15,8 @@ const char kCommonControlsDll[] = "comctl32.dll";
 int RegisterProgressBarClass() {
     // Not a static import: the library is not mapped from the system
     // directory by every Windows, so a planted copy could be loaded instead.
-    char systemDir[kPathCapacity];
-    UINT length = GetSystemDirectoryA(systemDir, sizeof systemDir);
-    if (length == 0 || length >= sizeof systemDir) return 0;
-    char path[kPathCapacity];
-    if (!JoinPath(path, sizeof path, systemDir, kCommonControlsDll)) return 0;
     // Never freed: the class must stay registered for the whole run.
-    HMODULE library = LoadLibraryA(path);
+    HMODULE library = LoadSystemLibrary(kCommonControlsDll);
     if (!library) return 0;
     InitCommonControlsExFn init = reinterpret_cast<InitCommonControlsExFn>(
         reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));

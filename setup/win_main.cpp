@@ -2,7 +2,7 @@
 // teardown. One result is carried to the single exit.
 #include <windows.h>
 
-#include "install/bounded_text.h"
+#include "base/bounded_text.h"
 
 #include "render/glyph_atlas.h"
 #include "resources/resource_ids.h"

@@ -19,7 +19,7 @@
 #include "install/payload_table.h"
 #include "install/run_installation.h"
 #include "resources/resource_ids.h"
-#include "setup/program_state.h"
+#include "setup/installation_report.h"
 #include "setup/progress_class.h"
 
 namespace {
@@ -51,13 +51,15 @@ LRESULT CALLBACK TimingBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lPa
 
 INT_PTR CALLBACK PassiveDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-// Seconds from the first file to the last, or a negative value on failure.
-double TimeInstallation(const std::string& folder) {
+// Seconds from the first file to the last, or a negative value on failure:
+// the wizard's own report, so the progress bar's repaints count.
+double TimeInstallation(const std::string& folder, HWND dialog) {
     RemoveTree(folder);
     CreateDirectoryA(folder.c_str(), nullptr);
-    std::snprintf(InstallDir, sizeof InstallDir, "%s", folder.c_str());
+    InstallationRequest request = {folder.c_str(), 0, 0, 0, 1, 0, 0};
+    ProgressBarReport report(dialog);
     FirstFileAt = LastFileAt = 0;
-    if (!RunInstallation()) return -1;
+    if (!RunInstallation(request, report)) return -1;
     return LastFileAt - FirstFileAt;
 }
 
@@ -99,23 +101,19 @@ int main(int argc, char** argv) {
         if (std::strncmp(argv[i], "--rounds=", 9) == 0) rounds = std::max(1, std::atoi(argv[i] + 9));
         if (std::strncmp(argv[i], "--work=", 7) == 0) work = argv[i] + 7;
     }
-    ProgramInstance = GetModuleHandleA(nullptr);
     if (!RegisterProgressBarClass()) return std::printf("no progress bar class\n"), 1;
-    MainDialog = CreateDialogParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
-                                    PassiveDialogProc, 0);
-    if (!MainDialog) return std::printf("no dialog\n"), 1;
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
+                                     PassiveDialogProc, 0);
+    if (!dialog) return std::printf("no dialog\n"), 1;
     OriginalBarProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        GetDlgItem(MainDialog, IDC_PROGRESS), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TimingBarProc)));
-    UiLanguage = 0;
-    DesktopIconOption = 0;
-    AutoStartOption = 0;
+        GetDlgItem(dialog, IDC_PROGRESS), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TimingBarProc)));
     CreateDirectoryA(work.c_str(), nullptr);
     std::vector<unsigned char> buffer(kBufferSize);
 
     std::vector<double> install, floor;
     unsigned long bytes = 0;
     for (int r = 0; r < rounds; ++r) {
-        double i = TimeInstallation(work + "\\install");
+        double i = TimeInstallation(work + "\\install", dialog);
         double f = TimeFloor(work + "\\floor", buffer.data(), &bytes);
         if (i < 0 || f < 0) return std::printf("round %d failed\n", r), 1;
         install.push_back(i);
@@ -124,7 +122,7 @@ int main(int argc, char** argv) {
     RemoveTree(work + "\\install");
     RemoveTree(work + "\\floor");
     RemoveDirectoryA(work.c_str());
-    DestroyWindow(MainDialog);
+    DestroyWindow(dialog);
 
     double in = Median(install), fl = Median(floor);
     std::printf("payload: %d files, %lu bytes\n", PayloadTableCount, bytes);

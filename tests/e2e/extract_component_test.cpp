@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "driver/files.h"
 #include "driver/setup_process.h"
 #include "install/extract_payload.h"
-#include "setup/program_state.h"
 
 namespace {
 
@@ -31,10 +29,8 @@ std::string ExactContent() {
 class Extraction : public testing::Test {
 protected:
     void SetUp() override {
-        ProgramInstance = GetModuleHandleA(nullptr);
         folder_ = WorkFolder() + "\\" + testing::UnitTest::GetInstance()->current_test_info()->name();
         CreateDirectoryA(folder_.c_str(), nullptr);
-        std::snprintf(InstallDir, sizeof InstallDir, "%s", folder_.c_str());
         target_ = folder_ + "\\exact.bin";
         Remove(target_);
     }
@@ -43,10 +39,9 @@ protected:
         DeleteFileA(path.c_str());
     }
     DWORD Attributes() const { return GetFileAttributesA(target_.c_str()) & kKeptAttributes; }
-    int Extract(unsigned id, unsigned long capacity, int readOnly, int hidden,
-                const char* explicitPath = nullptr) {
+    int Extract(unsigned id, unsigned long capacity, int readOnly, int hidden) {
         buffer_.assign(capacity + 16, 0);
-        return ExtractPayload(id, "exact.bin", buffer_.data(), capacity, readOnly, hidden, explicitPath);
+        return ExtractPayload(id, target_.c_str(), buffer_.data(), capacity, readOnly, hidden);
     }
     std::string folder_, target_;
     std::vector<unsigned char> buffer_;
@@ -99,28 +94,6 @@ TEST_F(Extraction, SystemAndArchiveAttributesSurvive) {
     ASSERT_EQ(1, Extract(kExactId, kExactSize, 1, 0));
     EXPECT_EQ(DWORD(FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY),
               Attributes());
-}
-
-TEST_F(Extraction, ExplicitPathIsUsedWholeWithoutInstallDir) {
-    InstallDir[0] = '\0';
-    std::string path = folder_ + "\\Sapi51forKorvo.msi";
-    Remove(path);
-    ASSERT_EQ(1, Extract(kExactId, kExactSize, 0, 0, path.c_str()));
-    EXPECT_EQ(ExactContent(), ReadAll(path));
-    EXPECT_FALSE(Exists(target_));
-}
-
-TEST_F(Extraction, PathLongerThanTheBufferIsRefusedBeforeAnythingIsTouched) {
-    // InstallDir + "\exact.bin" comes to 260 bytes: one more than fits.
-    std::string longDir = folder_ + "\\";
-    longDir += std::string(kPathCapacity - 1 - longDir.size() - std::string("\\exact.bin").size() + 1, 'x');
-    std::snprintf(InstallDir, sizeof InstallDir, "%s", longDir.c_str());
-    ASSERT_EQ(kPathCapacity - 1 - 10 + 1, std::string(InstallDir).size());
-    EXPECT_EQ(0, Extract(kExactId, kExactSize, 0, 0));
-    std::string explicitPath(kPathCapacity, 'p');
-    EXPECT_EQ(0, Extract(kExactId, kExactSize, 0, 0, explicitPath.c_str()));
-    EXPECT_EQ(0, WritePayloadFile("exact.bin", reinterpret_cast<const unsigned char*>("x"), 1, 0,
-                                  0, explicitPath.c_str()));
 }
 
 TEST_F(Extraction, TargetThatCannotBeOpenedFails) {

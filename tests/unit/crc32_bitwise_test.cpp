@@ -1,4 +1,4 @@
-#include "install/crc32_bitwise.h"
+#include "base/crc32_bitwise.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "install/target_path.h"
+#include "base/target_path.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,6 @@
 #include "install/payload_table.h"
 #include "install/settings_file.h"
 #include "install_fixture.h"
-#include "setup/program_state.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ protected:
         folder_ = disk + "\\" + testing::UnitTest::GetInstance()->current_test_info()->name();
         RemoveTree(folder_);
         ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
-        std::snprintf(InstallDir, sizeof InstallDir, "%s", folder_.c_str());
+        UseInstallDir(folder_);
     }
     void TearDown() override {
         if (!folder_.empty()) RemoveTree(folder_);
@@ -62,7 +61,7 @@ TEST_F(DISABLED_FullDisk, InstallationStopsAtTheFirstFileThatDoesNotFit) {
     ASSERT_LT(failed, PayloadTableCount);
     for (int i = failed + 1; i < PayloadTableCount; ++i)
         EXPECT_FALSE(Exists(folder_ + "\\" + PayloadTable[i].fileName)) << PayloadTable[i].fileName;
-    std::vector<int> progress = RecordedProgress();
+    std::vector<int> progress = report_.progress;
     ASSERT_FALSE(progress.empty());
     EXPECT_LT(progress.back(), 90);
     EXPECT_TRUE(NamesIn(programs_).empty());
@@ -77,8 +76,7 @@ TEST_F(DISABLED_FullDisk, SettingsFileThatCannotBeRewrittenStaysWhole) {
     ASSERT_EQ(content, ReadAll(settings));
     SetFileAttributesA(settings.c_str(), kProtecting);
     FillDisk();
-    UiLanguage = 2;
-    EXPECT_EQ(1, WriteUiLanguageSetting());
+    EXPECT_EQ(1, WriteUiLanguageSetting(folder_.c_str(), 2));
     EXPECT_EQ(content, ReadAll(settings));
     EXPECT_EQ(kProtecting, AttributesOf(settings) & kProtecting);
     EXPECT_EQ((std::vector<std::string>{"QuilleryUI.ini", "filler"}), NamesIn(folder_));

@@ -2,26 +2,18 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include "driver/setup_process.h"
 #include "install/run_installation.h"
-#include "render/glyph_atlas.h"
-#include "resources/resource_ids.h"
-#include "setup/program_state.h"
-#include "setup/progress_class.h"
 
-namespace {
+void RecordingReport::ShowProgress(int percent) {
+    shownAt.push_back(progress.size());
+    progress.push_back(percent);
+}
 
-INT_PTR CALLBACK PassiveDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+void RecordingReport::SetProgress(int percent) { progress.push_back(percent); }
 
-}  // namespace
-
-void InstallFixture::SetUpTestSuite() {
-    ProgramInstance = GetModuleHandleA(nullptr);
-    ASSERT_EQ(1, RegisterProgressBarClass());
-    // The message boxes draw their Chinese line from the atlas.
-    if (!GlyphAtlas[0].dc) ASSERT_EQ(kAtlasLoaded, LoadGlyphAtlas());
+void RecordingReport::ShowNotice(const char* chinese, const char* english) {
+    notices.push_back(Notice{chinese, english});
 }
 
 void InstallFixture::SetUp() {
@@ -31,36 +23,31 @@ void InstallFixture::SetUp() {
         if (c == '/') c = '_';  // parameterised names
     RemoveTree(root_);
     CreateDirectoryA(root_.c_str(), nullptr);
-    install_ = root_ + "\\app";
     // Wine keeps the desktop's path once asked: one desktop for the whole run.
     desktop_ = WorkFolder() + "\\Desktop";
     RemoveTree(desktop_);
     programs_ = root_ + "\\Programs";
     startup_ = root_ + "\\Startup";
+    UseInstallDir(root_ + "\\app");
     for (const std::string* folder : {&install_, &desktop_, &programs_, &startup_})
         CreateDirectoryA(folder->c_str(), nullptr);
     redirect_ = std::make_unique<ShellFolderRedirect>(programs_, startup_, desktop_);
-
-    std::snprintf(InstallDir, sizeof InstallDir, "%s", install_.c_str());
-    UiLanguage = 1;
-    DisplayLanguage = 0;
-    DesktopIconOption = 1;
-    AutoStartOption = 1;
-    LegacyShell = 0;
-    NtPlatform = 1;
-    MainDialog = CreateDialogParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
-                                    PassiveDialogProc, 0);
-    ASSERT_NE(nullptr, MainDialog);
-    RecordProgress(GetDlgItem(MainDialog, IDC_PROGRESS));
+    request_.uiLanguage = 1;
+    request_.desktopIconOption = 1;
+    request_.autoStartOption = 1;
+    request_.ntPlatform = 1;
+    request_.legacyShell = 0;
+    request_.displayLanguage = 0;
 }
 
-void InstallFixture::TearDown() {
-    if (MainDialog) DestroyWindow(MainDialog);
-    MainDialog = nullptr;
-    redirect_.reset();
-    LegacyShell = 0;
-}
+void InstallFixture::TearDown() { redirect_.reset(); }
 
 int InstallFixture::Install() {
-    return Answered([] { return RunInstallation(); });
+    report_ = RecordingReport();
+    return RunInstallation(request_, report_);
+}
+
+void InstallFixture::UseInstallDir(const std::string& folder) {
+    install_ = folder;
+    request_.installDir = install_.c_str();
 }

@@ -12,10 +12,6 @@
 namespace {
 
 const char kUserShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-const wchar_t kBoxCaption[] = L"Velquora Install Message";
-const int kChineseLine = 1013, kEnglishLine = 1028, kOk = 1;
-const DWORD kPollMs = 20;
-const UINT kReplyTimeoutMs = 5000;
 
 WNDPROC OriginalBarProc = nullptr;
 std::vector<int> Positions;
@@ -23,34 +19,6 @@ std::vector<int> Positions;
 LRESULT CALLBACK RecordingBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == PBM_SETPOS) Positions.push_back(static_cast<int>(wParam));
     return CallWindowProcA(OriginalBarProc, bar, message, wParam, lParam);
-}
-
-struct BoxSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchBox(HWND window, LPARAM param) {
-    BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-    // Not WM_GETTEXT: the other windows belong to the thread that waits for
-    // this one and would never answer.
-    WCHAR caption[64] = L"";
-    InternalGetWindowText(window, caption, 64);
-    if (std::wcscmp(caption, kBoxCaption) != 0) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// The text of a control of a box that may be closing meanwhile.
-std::string ControlText(HWND box, int id) {
-    char text[512] = "";
-    DWORD_PTR ignored;
-    SendMessageTimeoutA(GetDlgItem(box, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, kReplyTimeoutMs, &ignored);
-    return text;
 }
 
 }  // namespace
@@ -108,31 +76,6 @@ void RecordProgress(HWND bar) {
 }
 
 std::vector<int> RecordedProgress() { return Positions; }
-
-MessageBoxAnswerer::MessageBoxAnswerer() : thread_([this] { Run(); }) {}
-
-MessageBoxAnswerer::~MessageBoxAnswerer() { Stop(); }
-
-std::vector<MessageBoxAnswerer::Box> MessageBoxAnswerer::Stop() {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
-    return boxes_;
-}
-
-void MessageBoxAnswerer::Run() {
-    while (!stop_) {
-        BoxSearch search = {GetCurrentProcessId(), nullptr};
-        EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) {
-            Sleep(kPollMs);
-            continue;
-        }
-        HWND box = search.found;
-        boxes_.push_back(Box{ControlText(box, kChineseLine), ControlText(box, kEnglishLine)});
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(kOk, BN_CLICKED), 0);
-        while (IsWindow(box)) Sleep(kPollMs);
-    }
-}
 
 LinkContents ReadLink(const std::wstring& linkPath) {
     LinkContents contents;

@@ -1,15 +1,12 @@
-// What the installation component tests need around RunInstallation: the
-// MainDialog with a recording progress bar, special folders redirected into
-// the test's own folder, a helper that answers the message boxes, reading
-// links and files back, and the sample payload's paths.
+// What the installation component tests need around RunInstallation: a
+// recording progress bar, special folders redirected into the test's own
+// folder, reading links and files back, and the sample payload's paths.
 #ifndef LQ_TESTS_E2E_INSTALL_HARNESS_H
 #define LQ_TESTS_E2E_INSTALL_HARNESS_H
 
 #include <windows.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "driver/files.h"
@@ -45,27 +42,9 @@ private:
     std::vector<Saved> saved_;
 };
 
-// Records every PBM_SETPOS the MainDialog's progress bar receives.
+// Records every PBM_SETPOS the progress bar receives.
 void RecordProgress(HWND bar);
 std::vector<int> RecordedProgress();
-
-// Answers every "Velquora Install Message" box of this process with OK from
-// a second thread, recording the Chinese and English lines.
-class MessageBoxAnswerer {
-public:
-    MessageBoxAnswerer();
-    ~MessageBoxAnswerer();  // stops and joins
-    struct Box {
-        std::string chinese, english;
-    };
-    std::vector<Box> Stop();
-
-private:
-    void Run();
-    std::atomic<bool> stop_{false};
-    std::vector<Box> boxes_;
-    std::thread thread_;
-};
 
 // What a .lnk file holds, read back through the shell's wide link object,
 // so that names the ANSI code page of this process cannot spell are read too.

@@ -15,7 +15,8 @@
 #include "install/run_installation.h"
 #include "install_fixture.h"
 #include "resources/resource_ids.h"
-#include "setup/program_state.h"
+#include "setup/installation_report.h"
+#include "setup/progress_class.h"
 
 namespace {
 
@@ -80,16 +81,25 @@ TEST_F(Installation, WritesEveryFileWithItsBytesAndAttributes) {
     ExpectEntriesWritten(PayloadTableCount, kConfigBlock1);
     // Nothing else: no temporary file of the settings rewrite is left.
     EXPECT_EQ(SortedNames(PayloadTableCount), NamesIn(install_));
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(report_.notices.empty());
 }
 
-TEST_F(Installation, ProgressBarShowsAndPassesEveryStepInOrder) {
-    HWND bar = GetDlgItem(MainDialog, IDC_PROGRESS);
+INT_PTR CALLBACK PassiveDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TEST_F(Installation, WizardsProgressBarShowsAndPassesEveryStepInOrder) {
+    ASSERT_EQ(1, RegisterProgressBarClass());
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
+                                     PassiveDialogProc, 0);
+    ASSERT_NE(nullptr, dialog);
+    HWND bar = GetDlgItem(dialog, IDC_PROGRESS);
+    RecordProgress(bar);
     ASSERT_FALSE(GetWindowLongPtrA(bar, GWL_STYLE) & WS_VISIBLE);
-    ASSERT_EQ(1, Install());
+    ProgressBarReport wizard(dialog);
+    EXPECT_EQ(1, RunInstallation(request_, wizard));
     EXPECT_EQ(kFullProgress, RecordedProgress());
     EXPECT_TRUE(GetWindowLongPtrA(bar, GWL_STYLE) & WS_VISIBLE);
     EXPECT_EQ(100, SendMessageA(bar, PBM_GETPOS, 0, 0));
+    DestroyWindow(dialog);
 }
 
 TEST_F(Installation, MakesTheGroupTheDesktopAndTheStartupShortcuts) {
@@ -107,13 +117,14 @@ TEST_F(Installation, MakesTheGroupTheDesktopAndTheStartupShortcuts) {
 }
 
 TEST_F(Installation, WithoutTheOptionsOnlyTheGroupIsMade) {
-    DesktopIconOption = 0;
-    AutoStartOption = 0;
+    request_.desktopIconOption = 0;
+    request_.autoStartOption = 0;
     ASSERT_EQ(1, Install());
     EXPECT_EQ(2u, NamesIn(programs_ + "\\" + kEnglishName).size());
     EXPECT_TRUE(NamesIn(desktop_).empty());
     EXPECT_TRUE(NamesIn(startup_).empty());
-    EXPECT_EQ(kFullProgress, RecordedProgress());
+    EXPECT_EQ(kFullProgress, report_.progress);
+    EXPECT_EQ(std::vector<size_t>{0}, report_.shownAt);
 }
 
 struct ChineseNames {
@@ -126,7 +137,7 @@ class ShortcutLanguage : public Installation, public testing::WithParamInterface
 
 TEST_P(ShortcutLanguage, NamesTheShortcutsWithTheLanguagesBytes) {
     const ChineseNames& names = GetParam();
-    DisplayLanguage = names.displayLanguage;
+    request_.displayLanguage = names.displayLanguage;
     ASSERT_EQ(1, Install());
     std::string group = programs_ + "\\" + names.program;
     ExpectLink(group + "\\" + names.program + ".lnk", kProgram, names.program);
@@ -156,9 +167,9 @@ TEST_F(Installation, ProgramHeldOpenStopsTheInstallationThere) {
     EXPECT_EQ("", ReadAll(Installed(kProgram)));
     EXPECT_FALSE(Exists(Installed("license_cn.txt")));
     EXPECT_FALSE(Exists(Installed("license_en.txt")));
-    EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), RecordedProgress());
+    EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), report_.progress);
     ExpectNoShortcuts();
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(report_.notices.empty());
 }
 
 TEST_F(Installation, EntryWhoseNameIsTakenByAFolderStopsTheInstallation) {
@@ -171,7 +182,7 @@ TEST_F(Installation, EntryWhoseNameIsTakenByAFolderStopsTheInstallation) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(expected, NamesIn(install_));
     EXPECT_TRUE(AttributesOf(Installed("QuilleryUI.ini")) & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_EQ((std::vector<int>{10, 20}), RecordedProgress());
+    EXPECT_EQ((std::vector<int>{10, 20}), report_.progress);
     ExpectNoShortcuts();
 }
 
@@ -209,7 +220,7 @@ TEST_F(Installation, CorruptStreamWritesNothingForItsEntryAndStops) {
     }
     ExpectEntriesWritten(guide);
     EXPECT_EQ(SortedNames(guide), NamesIn(install_));
-    EXPECT_EQ((std::vector<int>{10}), RecordedProgress());
+    EXPECT_EQ((std::vector<int>{10}), report_.progress);
     ExpectNoShortcuts();
 }
 
@@ -219,22 +230,22 @@ TEST_F(Installation, FailedShortcutIsReportedOnceAndTheOthersAreStillMade) {
     ASSERT_TRUE(CreateDirectoryA(group.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA((group + "\\" + kEnglishName + ".lnk").c_str(), nullptr));
     ASSERT_EQ(1, Install());
-    ASSERT_EQ(1u, boxes_.size());
-    EXPECT_EQ(kNoStartMenuEntryChinese, boxes_[0].chinese);
-    EXPECT_EQ(kNoStartMenuEntryEnglish, boxes_[0].english);
+    ASSERT_EQ(1u, report_.notices.size());
+    EXPECT_EQ(kNoStartMenuEntryChinese, report_.notices[0].chinese);
+    EXPECT_EQ(kNoStartMenuEntryEnglish, report_.notices[0].english);
     ExpectLink(group + "\\" + kEnglishUninstallName + ".lnk", kUninstaller, kEnglishUninstallName);
     ExpectLink(desktop_ + "\\" + kEnglishName + ".lnk", kProgram, kEnglishName);
     ExpectLink(startup_ + "\\" + kEnglishName + ".lnk", kProgram, kEnglishName);
-    EXPECT_EQ(kFullProgress, RecordedProgress());
+    EXPECT_EQ(kFullProgress, report_.progress);
 }
 
 TEST_F(Installation, ReinstallingOverAProtectedInstallationReplacesEveryFile) {
     ASSERT_EQ(1, Install());
-    UiLanguage = 2;
+    request_.uiLanguage = 2;
     ASSERT_EQ(1, Install());
     ExpectEntriesWritten(PayloadTableCount, "\r\n[Config]\r\nUILanguage=2\r\n\r\n");
     EXPECT_EQ(SortedNames(PayloadTableCount), NamesIn(install_));
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(report_.notices.empty());
 }
 
 }  // namespace

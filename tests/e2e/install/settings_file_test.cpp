@@ -12,7 +12,6 @@
 #include "driver/setup_process.h"
 #include "install/settings_file.h"
 #include "install_harness.h"
-#include "setup/program_state.h"
 
 namespace {
 
@@ -25,10 +24,10 @@ protected:
         folder_ = WorkFolder() + "\\SettingsFile." + testing::UnitTest::GetInstance()->current_test_info()->name();
         RemoveTree(folder_);
         CreateDirectoryA(folder_.c_str(), nullptr);
-        std::snprintf(InstallDir, sizeof InstallDir, "%s", folder_.c_str());
         settings_ = folder_ + "\\QuilleryUI.ini";
-        UiLanguage = 2;
     }
+    // Records language 2, as the settings of a Traditional Chinese interface.
+    int Write() { return WriteUiLanguageSetting(folder_.c_str(), 2); }
     void Place(const std::string& content, DWORD attributes) {
         WriteAll(settings_, content);
         SetFileAttributesA(settings_.c_str(), attributes);
@@ -39,7 +38,7 @@ protected:
 TEST_F(SettingsFile, KeyLineIsRewrittenWholeAndTheAttributesComeBack) {
     Place("[UI_STR]\r\nFile=x\r\n[Config]\r\nUILanguage=10\r\nNext=1\r\n",
           FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    EXPECT_EQ(1, WriteUiLanguageSetting());
+    EXPECT_EQ(1, Write());
     EXPECT_EQ("[UI_STR]\r\nFile=x\r\n[Config]\r\nUILanguage=2\r\nNext=1\r\n", ReadAll(settings_));
     EXPECT_EQ(kKept, AttributesOf(settings_) & kKept);
     EXPECT_EQ(std::vector<std::string>{"QuilleryUI.ini"}, NamesIn(folder_));
@@ -47,13 +46,13 @@ TEST_F(SettingsFile, KeyLineIsRewrittenWholeAndTheAttributesComeBack) {
 
 TEST_F(SettingsFile, UnprotectedFileEndsReadOnlyAndHidden) {
     Place("", FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(1, WriteUiLanguageSetting());
+    EXPECT_EQ(1, Write());
     EXPECT_EQ("\r\n[Config]\r\nUILanguage=2\r\n\r\n", ReadAll(settings_));
     EXPECT_EQ(kProtecting, AttributesOf(settings_) & kKept);
 }
 
 TEST_F(SettingsFile, MissingFileStaysMissing) {
-    EXPECT_EQ(1, WriteUiLanguageSetting());
+    EXPECT_EQ(1, Write());
     EXPECT_TRUE(NamesIn(folder_).empty());
 }
 
@@ -64,7 +63,7 @@ TEST_F(SettingsFile, FileThatCannotBeReplacedIsLeftWholeAndProtected) {
     HANDLE held = CreateFileA(settings_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    EXPECT_EQ(1, WriteUiLanguageSetting());
+    EXPECT_EQ(1, Write());
     CloseHandle(held);
     EXPECT_EQ(content, ReadAll(settings_));
     EXPECT_EQ(kProtecting, AttributesOf(settings_) & kKept);
@@ -73,7 +72,7 @@ TEST_F(SettingsFile, FileThatCannotBeReplacedIsLeftWholeAndProtected) {
 
 TEST_F(SettingsFile, FolderOfThatNameIsLeftAlone) {
     ASSERT_TRUE(CreateDirectoryA(settings_.c_str(), nullptr));
-    EXPECT_EQ(1, WriteUiLanguageSetting());
+    EXPECT_EQ(1, Write());
     EXPECT_EQ(DWORD(FILE_ATTRIBUTE_DIRECTORY), AttributesOf(settings_) & (FILE_ATTRIBUTE_DIRECTORY | kProtecting));
 }
 

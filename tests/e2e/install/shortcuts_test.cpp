@@ -48,38 +48,39 @@ std::string UserName() {
 using Shortcuts = InstallFixture;
 
 TEST_F(Shortcuts, EmptyListMakesTheGroupFolderAndSucceeds) {
-    EXPECT_EQ(1, Answered([] { return CreateShortcutGroup(kGroup, kNoEntries, kPrograms); }));
+    EXPECT_EQ(1, CreateShortcutGroup(kGroup, kNoEntries, kPrograms, request_, report_));
     EXPECT_EQ(Names({kGroup}), NamesIn(programs_));
     EXPECT_TRUE(NamesIn(programs_ + "\\" + kGroup).empty());
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(report_.notices.empty());
 }
 
 TEST_F(Shortcuts, WithoutAGroupNameTheLinksGoStraightIntoTheFolder) {
     for (const char* group : {static_cast<const char*>(nullptr), ""}) {
         RemoveTree(startup_);
         CreateDirectoryA(startup_.c_str(), nullptr);
-        EXPECT_EQ(1, Answered([group] { return CreateShortcutGroup(group, kTwoEntries, kStartup); }));
+        EXPECT_EQ(1, CreateShortcutGroup(group, kTwoEntries, kStartup, request_, report_));
         EXPECT_EQ(Names({"Korvo LectorQuillery.lnk", "UnInstall LectorQuillery.lnk"}), NamesIn(startup_));
     }
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(report_.notices.empty());
 }
 
 TEST_F(Shortcuts, LastLinkFailingIsReportedAndTheFirstStays) {
     std::string group = programs_ + "\\" + kGroup;
     ASSERT_TRUE(CreateDirectoryA(group.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA((group + "\\UnInstall LectorQuillery.lnk").c_str(), nullptr));
-    EXPECT_EQ(0, Answered([] { return CreateShortcutGroup(kGroup, kTwoEntries, kPrograms); }));
-    ASSERT_EQ(1u, boxes_.size());
-    EXPECT_EQ(kStartMenuEnglish, boxes_[0].english);
+    EXPECT_EQ(0, CreateShortcutGroup(kGroup, kTwoEntries, kPrograms, request_, report_));
+    ASSERT_EQ(1u, report_.notices.size());
+    EXPECT_EQ(kStartMenuEnglish, report_.notices[0].english);
     EXPECT_TRUE(ReadLink(Wide(group + "\\Korvo LectorQuillery.lnk")).loaded);
 }
 
 TEST_F(Shortcuts, MissingSpecialFolderIsReported) {
     ShellFolderRedirect missing(root_ + "\\no such folder", root_ + "\\no such folder");
     for (int folder : {kPrograms, kStartup}) {
-        EXPECT_EQ(0, Answered([folder] { return CreateShortcutGroup(kGroup, kTwoEntries, folder); })) << folder;
-        ASSERT_EQ(1u, boxes_.size()) << folder;
-        EXPECT_EQ(kStartMenuEnglish, boxes_[0].english) << folder;
+        report_ = RecordingReport();
+        EXPECT_EQ(0, CreateShortcutGroup(kGroup, kTwoEntries, folder, request_, report_)) << folder;
+        ASSERT_EQ(1u, report_.notices.size()) << folder;
+        EXPECT_EQ(kStartMenuEnglish, report_.notices[0].english) << folder;
     }
     EXPECT_FALSE(Exists(root_ + "\\no such folder"));
 }
@@ -87,11 +88,8 @@ TEST_F(Shortcuts, MissingSpecialFolderIsReported) {
 TEST_F(Shortcuts, DesktopShortcutFailureIsSilent) {
     std::string link = desktop_ + "\\Korvo LectorQuillery.lnk";
     ASSERT_TRUE(CreateDirectoryA(link.c_str(), nullptr));
-    Answered([] {
-        CreateDesktopShortcut("LectorQuillery.exe", "Korvo LectorQuillery");
-        return 0;
-    });
-    EXPECT_TRUE(boxes_.empty());
+    CreateDesktopShortcut("LectorQuillery.exe", "Korvo LectorQuillery", request_);
+    EXPECT_TRUE(report_.notices.empty());
     EXPECT_TRUE(AttributesOf(link) & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -109,9 +107,9 @@ TEST_F(Shortcuts, LinkPathTooLongFailsThatLinkOnly) {
     std::string longPrograms = FolderOfLength(root_, 259 - 21 - 25);
     ASSERT_TRUE(CreateDirectoryA(longPrograms.c_str(), nullptr));
     ShellFolderRedirect redirect(longPrograms, startup_);
-    EXPECT_EQ(0, Answered([] { return CreateShortcutGroup(kGroup, kTwoEntries, kPrograms); }));
-    ASSERT_EQ(1u, boxes_.size());
-    EXPECT_EQ(kStartMenuEnglish, boxes_[0].english);
+    EXPECT_EQ(0, CreateShortcutGroup(kGroup, kTwoEntries, kPrograms, request_, report_));
+    ASSERT_EQ(1u, report_.notices.size());
+    EXPECT_EQ(kStartMenuEnglish, report_.notices[0].english);
     std::string group = longPrograms + "\\" + kGroup;
     EXPECT_EQ(259u, (group + "\\Korvo LectorQuillery.lnk").size());
     EXPECT_EQ(Names({"Korvo LectorQuillery.lnk"}), NamesIn(group));
@@ -121,17 +119,17 @@ TEST_F(Shortcuts, GroupPathTooLongIsReportedBeforeAnythingIsMade) {
     std::string longPrograms = FolderOfLength(root_, 259 - 21 + 1);
     ASSERT_TRUE(CreateDirectoryA(longPrograms.c_str(), nullptr));
     ShellFolderRedirect redirect(longPrograms, startup_);
-    EXPECT_EQ(0, Answered([] { return CreateShortcutGroup(kGroup, kTwoEntries, kPrograms); }));
-    ASSERT_EQ(1u, boxes_.size());
-    EXPECT_EQ(kStartMenuEnglish, boxes_[0].english);
+    EXPECT_EQ(0, CreateShortcutGroup(kGroup, kTwoEntries, kPrograms, request_, report_));
+    ASSERT_EQ(1u, report_.notices.size());
+    EXPECT_EQ(kStartMenuEnglish, report_.notices[0].english);
     EXPECT_TRUE(NamesIn(longPrograms).empty());
 }
 
 TEST_F(Shortcuts, InstallDirTooLongForATargetFailsThatLink) {
     std::string longInstall = FolderOfLength(root_, 259 - 19);  // "\LectorQuillery.exe" is 19 bytes
-    std::snprintf(InstallDir, sizeof InstallDir, "%s", longInstall.c_str());
-    EXPECT_EQ(0, Answered([] { return CreateShortcutGroup(kGroup, kTwoEntries, kPrograms); }));
-    ASSERT_EQ(1u, boxes_.size());
+    UseInstallDir(longInstall);
+    EXPECT_EQ(0, CreateShortcutGroup(kGroup, kTwoEntries, kPrograms, request_, report_));
+    ASSERT_EQ(1u, report_.notices.size());
     EXPECT_EQ(Names({"Korvo LectorQuillery.lnk"}), NamesIn(programs_ + "\\" + kGroup));
 }
 
@@ -144,7 +142,7 @@ protected:
         profiles_ = windows_ + "\\profiles";
         ASSERT_FALSE(Exists(profiles_));
         ASSERT_FALSE(Exists(windows_ + "\\start menu"));
-        LegacyShell = 1;
+        request_.legacyShell = 1;
     }
     void TearDown() override {
         RemoveTree(profiles_);
@@ -157,13 +155,13 @@ protected:
 };
 
 TEST_F(LegacyShellFolders, NtProfileFoldersAreUsedWhenTheyExist) {
-    NtPlatform = 1;
+    request_.ntPlatform = 1;
     std::string profile = profiles_ + "\\" + UserName();
     for (const std::string& folder : {profiles_, profile, profile + "\\start menu", profile + "\\start menu\\programs",
                                       profile + "\\Desktop"})
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
-    ASSERT_EQ(1, Answered([] { return RunInstallation(); }));
-    EXPECT_TRUE(boxes_.empty());
+    ASSERT_EQ(1, Install());
+    EXPECT_TRUE(report_.notices.empty());
     std::string group = profile + "\\start menu\\programs\\" + kGroup;
     EXPECT_EQ(Names({"Korvo LectorQuillery.lnk", "UnInstall LectorQuillery.lnk"}), NamesIn(group));
     EXPECT_EQ(Wide(install_ + "\\LectorQuillery.exe"), ReadLink(Wide(group + "\\Korvo LectorQuillery.lnk")).target);
@@ -174,22 +172,22 @@ TEST_F(LegacyShellFolders, NtProfileFoldersAreUsedWhenTheyExist) {
 }
 
 TEST_F(LegacyShellFolders, MissingNtProfileShowsTheGroupFolderWithItsPath) {
-    NtPlatform = 1;
-    ASSERT_EQ(1, Answered([] { return RunInstallation(); }));
+    request_.ntPlatform = 1;
+    ASSERT_EQ(1, Install());
     std::string group = profiles_ + "\\" + UserName() + "\\start menu\\programs\\" + kGroup;
-    ASSERT_EQ(2u, boxes_.size());
-    EXPECT_EQ("无法建目录(" + group + ")!", boxes_[0].chinese);
-    EXPECT_EQ(kFolderMessageEnglish, boxes_[0].english);
+    ASSERT_EQ(2u, report_.notices.size());
+    EXPECT_EQ("无法建目录(" + group + ")!", report_.notices[0].chinese);
+    EXPECT_EQ(kFolderMessageEnglish, report_.notices[0].english);
     // The Startup shortcut's folder is missing as well; the desktop's is silent.
-    EXPECT_EQ(kStartMenuEnglish, boxes_[1].english);
+    EXPECT_EQ(kStartMenuEnglish, report_.notices[1].english);
     EXPECT_FALSE(Exists(profiles_));
 }
 
 TEST_F(LegacyShellFolders, WithoutNtTheFoldersHangOffTheWindowsDirectory) {
-    NtPlatform = 0;
-    ASSERT_EQ(1, Answered([] { return RunInstallation(); }));
-    ASSERT_EQ(1u, boxes_.size());
-    EXPECT_EQ("无法建目录(" + windows_ + "\\start menu\\programs\\" + kGroup + ")!", boxes_[0].chinese);
+    request_.ntPlatform = 0;
+    ASSERT_EQ(1, Install());
+    ASSERT_EQ(1u, report_.notices.size());
+    EXPECT_EQ("无法建目录(" + windows_ + "\\start menu\\programs\\" + kGroup + ")!", report_.notices[0].chinese);
     // Startup is the Windows directory itself.
     EXPECT_TRUE(ReadLink(Wide(windows_ + "\\Korvo LectorQuillery.lnk")).loaded);
 }
@@ -206,12 +204,14 @@ TEST_F(DISABLED_OldWindows, SystemFactsChooseTheComposedFolders) {
     ReadSystemFacts();
     ASSERT_EQ(1, LegacyShell);
     ASSERT_EQ(std::atoi(expectNt.c_str()), NtPlatform);
+    request_.legacyShell = LegacyShell;
+    request_.ntPlatform = NtPlatform;
     const std::string profile = profiles_ + "\\" + UserName();
     const std::string startup = NtPlatform ? profile : windows_;
     if (NtPlatform)
         for (const std::string& folder : {profiles_, profile, profile + "\\Desktop"})
             ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
-    Answered([] { return RunInstallation(); });
+    Install();
     // Without "start menu" folders only the group fails; the Startup link
     // lies in the composed folder itself.
     EXPECT_EQ(Wide(install_ + "\\LectorQuillery.exe"),

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "install/target_path.h"
+#include "base/target_path.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // CRC-32 as zlib defines it (reflected polynomial 0xEDB88320), computed bit
 // by bit: no 8 KB of tables in the installer for a checksum that only gzip
 // streams use. Platform-free.
-#ifndef LQ_INSTALL_CRC32_BITWISE_H
-#define LQ_INSTALL_CRC32_BITWISE_H
+#ifndef LQ_BASE_CRC32_BITWISE_H
+#define LQ_BASE_CRC32_BITWISE_H
 
 #include <cstddef>
 #include <cstdint>

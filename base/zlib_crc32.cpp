@@ -4,7 +4,7 @@
 // result is the same CRC-32 either way.
 #include <zlib.h>
 
-#include "install/crc32_bitwise.h"
+#include "base/crc32_bitwise.h"
 
 extern "C" uLong ZEXPORT crc32(uLong crc, const Bytef* buf, uInt len) {
     // zlib's convention: no buffer asks for the starting value.

@@ -1,4 +1,4 @@
-#include "install/bounded_text.h"
+#include "base/bounded_text.h"
 
 #include <cstdarg>
 

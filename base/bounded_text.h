@@ -2,8 +2,8 @@
 // the buffer's capacity; a text that must not be cut (a path, a key line) is
 // refused whole instead. Platform-free, and free of the C runtime's printf
 // family, whose mingw implementation would double the installer's code.
-#ifndef LQ_INSTALL_BOUNDED_TEXT_H
-#define LQ_INSTALL_BOUNDED_TEXT_H
+#ifndef LQ_BASE_BOUNDED_TEXT_H
+#define LQ_BASE_BOUNDED_TEXT_H
 
 #include <cstddef>
 

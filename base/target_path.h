@@ -1,8 +1,8 @@
 // Composing the path of a file to write. Every path of the program lives in
 // a buffer of kPathCapacity bytes; a path that would not fit is refused, never
 // cut. Platform-free.
-#ifndef LQ_INSTALL_TARGET_PATH_H
-#define LQ_INSTALL_TARGET_PATH_H
+#ifndef LQ_BASE_TARGET_PATH_H
+#define LQ_BASE_TARGET_PATH_H
 
 #include <cstddef>
 

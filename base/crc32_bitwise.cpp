@@ -1,4 +1,4 @@
-#include "install/crc32_bitwise.h"
+#include "base/crc32_bitwise.h"
 
 namespace {
 const std::uint32_t kReflectedPolynomial = 0xEDB88320u;

@@ -1,8 +1,8 @@
-// Reading one payload resource: a "TEXT" resource of the program's own module
+// Reading one payload resource: a "TEXT" resource of the running executable
 // whose body is exactly one zlib stream. Used by the extraction and by the
 // start-up and licence code that keep the result in memory.
-#ifndef LQ_INSTALL_PAYLOAD_RESOURCE_H
-#define LQ_INSTALL_PAYLOAD_RESOURCE_H
+#ifndef LQ_BASE_PAYLOAD_RESOURCE_H
+#define LQ_BASE_PAYLOAD_RESOURCE_H
 
 // Decompresses resource id into buffer. *length holds the capacity on entry
 // and the decompressed size on success. Returns zlib's code: Z_OK (0) on

@@ -1,0 +1,30 @@
+// The wizard's side of an installation: the request made from the user's
+// choices and start-up's facts (program_state), and the report shown on the
+// MainDialog's progress bar (control 1026) and through the message box.
+#ifndef LQ_SETUP_INSTALLATION_REPORT_H
+#define LQ_SETUP_INSTALLATION_REPORT_H
+
+#include <windows.h>
+
+#include "install/installation_request.h"
+
+// The request of the choices taken so far: InstallDir, UiLanguage, the two
+// options, NtPlatform, LegacyShell and DisplayLanguage. Points at InstallDir.
+InstallationRequest WizardInstallationRequest();
+
+// Shows progress on dialog's progress bar, painted at once each time since
+// nothing pumps messages during the installation, and notices in the
+// bilingual message box owned by dialog.
+class ProgressBarReport : public InstallationReport {
+public:
+    explicit ProgressBarReport(HWND dialog);
+    void ShowProgress(int percent) override;
+    void SetProgress(int percent) override;
+    void ShowNotice(const char* chinese, const char* english) override;
+
+private:
+    HWND dialog_;
+    HWND bar_;
+};
+
+#endif
