@@ -1,5 +1,6 @@
 # Checks a built installer without running it:
-#  - it imports only DLLs that every Windows maps from its system directory;
+#  - it imports only DLLs that every Windows maps from its system directory,
+#    and none of those the first page does not need (loaded at first use);
 #  - it embeds a manifest that asks for no elevation;
 #  - it is a Windows GUI program of the expected machine type;
 #  - it keeps ASLR and NX, and carries no unwind tables.
@@ -10,12 +11,16 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "cannot read ${EXE}")
 endif()
 
-set(allowed kernel32.dll user32.dll gdi32.dll comdlg32.dll shell32.dll ole32.dll advapi32.dll msvcrt.dll)
+set(allowed kernel32.dll user32.dll gdi32.dll shell32.dll advapi32.dll msvcrt.dll)
+set(loaded_at_first_use comdlg32.dll ole32.dll)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
 foreach(line IN LISTS imports)
     string(REPLACE "DLL Name: " "" dll "${line}")
     string(STRIP "${dll}" dll)
     string(TOLOWER "${dll}" dll)
+    if(dll IN_LIST loaded_at_first_use)
+        message(FATAL_ERROR "${EXE} imports ${dll}, which the first page does not need: load it at first use")
+    endif()
     if(NOT dll IN_LIST allowed)
         message(FATAL_ERROR "${EXE} imports ${dll}, which is not a system DLL of every Windows")
     endif()

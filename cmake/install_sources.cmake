@@ -7,6 +7,7 @@ set(LQ_INSTALL_CORE_SOURCES   # platform-free
     install/installation_steps.cpp)
 set(LQ_INSTALL_SHELL_SOURCES  # Win32
     install/install_messages.cpp
+    install/wide_path.cpp
     install/shell_folders.cpp
     install/shortcuts.cpp
     install/settings_file.cpp

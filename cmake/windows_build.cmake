@@ -30,7 +30,7 @@ set(LQ_LINK_FLAGS -static -s -Wl,--gc-sections -mwindows -Wl,--dynamicbase -Wl,-
                   -nostartfiles -Wl,-e,${LQ_SYMBOL_PREFIX}ProcessEntry -Wl,--disable-auto-import
                   -Wl,--defsym,lq_pointer_size=${CMAKE_SIZEOF_VOID_P}
                   -Wl,-T,${CMAKE_SOURCE_DIR}/cmake/discard_unwind.ld)
-set(LQ_SYSTEM_LIBS user32 gdi32 comdlg32 shell32 ole32 advapi32 kernel32)
+set(LQ_SYSTEM_LIBS user32 gdi32 shell32 advapi32 kernel32)
 
 add_library(lq_core STATIC ${LQ_CORE_SOURCES})
 target_include_directories(lq_core PUBLIC ${CMAKE_SOURCE_DIR})
@@ -72,6 +72,7 @@ add_library(lq_shell STATIC
     render/check_box.cpp
     base/payload_resource.cpp
     base/system_library.cpp
+    base/late_calls.cpp
     install/extract_payload.cpp
     base/zlib_crc32.cpp
     ${LQ_INSTALL_SHELL_SOURCES}

@@ -1,0 +1,95 @@
+#include "base/late_calls.h"
+
+#include "base/system_library.h"
+
+namespace {
+
+enum LateLibrary { kComdlg32, kShell32, kOle32, kLateLibraryCount };
+
+const char* const kLibraryNames[kLateLibraryCount] = {"comdlg32.dll", "shell32.dll", "ole32.dll"};
+
+enum LateCall {
+    kGetOpenFileNameA,
+    kSHGetMalloc,
+    kSHGetSpecialFolderLocation,
+    kSHGetPathFromIDListW,
+    kCoInitialize,
+    kCoUninitialize,
+    kCoCreateInstance,
+    kLateCallCount
+};
+
+struct LateCallEntry {
+    LateLibrary library;
+    const char* name;
+};
+
+const LateCallEntry kLateCalls[kLateCallCount] = {
+    {kComdlg32, "GetOpenFileNameA"},
+    {kShell32, "SHGetMalloc"},
+    {kShell32, "SHGetSpecialFolderLocation"},
+    {kShell32, "SHGetPathFromIDListW"},
+    {kOle32, "CoInitialize"},
+    {kOle32, "CoUninitialize"},
+    {kOle32, "CoCreateInstance"},
+};
+
+// One thread: plain values, filled at first use. Never freed (see the header).
+HMODULE g_libraries[kLateLibraryCount];
+FARPROC g_calls[kLateCallCount];
+
+// The entry point of call, loading its DLL first if need be; null when
+// either cannot be had (tried again at the next use).
+FARPROC FindLateCall(LateCall call) {
+    if (g_calls[call]) return g_calls[call];
+    LateLibrary library = kLateCalls[call].library;
+    if (!g_libraries[library]) g_libraries[library] = LoadSystemLibrary(kLibraryNames[library]);
+    if (!g_libraries[library]) return nullptr;
+    g_calls[call] = GetProcAddress(g_libraries[library], kLateCalls[call].name);
+    return g_calls[call];
+}
+
+// The entry point typed as the system header declares Declared, so each
+// call below is checked against the real signature.
+template <typename Declared>
+Declared* Find(LateCall call) {
+    return reinterpret_cast<Declared*>(reinterpret_cast<void*>(FindLateCall(call)));
+}
+
+}  // namespace
+
+BOOL LateGetOpenFileNameA(OPENFILENAMEA* chooser) {
+    auto* call = Find<decltype(GetOpenFileNameA)>(kGetOpenFileNameA);
+    return call ? call(chooser) : FALSE;
+}
+
+HRESULT LateSHGetMalloc(IMalloc** allocator) {
+    auto* call = Find<decltype(SHGetMalloc)>(kSHGetMalloc);
+    return call ? call(allocator) : E_FAIL;
+}
+
+HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* items) {
+    auto* call = Find<decltype(SHGetSpecialFolderLocation)>(kSHGetSpecialFolderLocation);
+    return call ? call(owner, folderId, items) : E_FAIL;
+}
+
+BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path) {
+    auto* call = Find<decltype(SHGetPathFromIDListW)>(kSHGetPathFromIDListW);
+    return call ? call(items, path) : FALSE;
+}
+
+HRESULT LateCoInitialize() {
+    auto* call = Find<decltype(CoInitialize)>(kCoInitialize);
+    return call ? call(nullptr) : E_FAIL;
+}
+
+void LateCoUninitialize() {
+    auto* call = Find<decltype(CoUninitialize)>(kCoUninitialize);
+    if (call) call();
+}
+
+HRESULT LateCoCreateInstance(REFCLSID classId, IUnknown* outer, DWORD context, REFIID interfaceId,
+                             void** object) {
+    auto* call = Find<decltype(CoCreateInstance)>(kCoCreateInstance);
+    return call ? call(classId, outer, context, interfaceId, object) : E_FAIL;
+}
