@@ -7,9 +7,12 @@ if(NOT EXISTS "${HOST_TOOLS_DIR}/pack_payload")
     message(FATAL_ERROR "HOST_TOOLS_DIR must hold pack_payload from the host build")
 endif()
 
-# zlib goes into the executable: no zlib1.dll beside the installer.
+# zlib goes into the executable: no zlib1.dll beside the installer. Its
+# inflate is built here (lq_inflate); the test drivers' PNG writer takes
+# deflate from libz.a.
 find_library(LQ_ZLIB_STATIC NAMES libz.a REQUIRED)
 find_path(LQ_ZLIB_INCLUDE zlib.h REQUIRED)
+include(cmake/zlib_inflate.cmake)
 enable_language(RC)
 
 # Small, self-contained: no exceptions, no RTTI, no unwind tables, unused
@@ -81,7 +84,7 @@ add_library(lq_shell STATIC
 target_include_directories(lq_shell PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(lq_shell PRIVATE ${LQ_CHARSET_FLAGS} ${LQ_SIZE_FLAGS})
 target_include_directories(lq_shell PUBLIC ${LQ_ZLIB_INCLUDE})
-target_link_libraries(lq_shell PUBLIC lq_core ${LQ_ZLIB_STATIC} ${LQ_SYSTEM_LIBS})
+target_link_libraries(lq_shell PUBLIC lq_core lq_inflate ${LQ_SYSTEM_LIBS})
 # crc32 is asked for before the archives are read, so the linker takes the
 # installer's own (base/zlib_crc32.cpp) and never libz.a's crc32.o.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
