@@ -11,4 +11,6 @@ set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/licence_loader.cpp
     setup/folder_chooser.cpp
     setup/installation_report.cpp
-    setup/installation_run.cpp)
+    setup/enter_presses_button.cpp
+    setup/installation_run.cpp
+    setup/speech_package.cpp)

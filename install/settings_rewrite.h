@@ -3,13 +3,13 @@
 // rewrite of the file's bytes; reading and replacing the file is
 // settings_file's. Platform-free.
 //
-// The file is searched line by line, in pieces of at most 255 bytes per line
-// as a 256-byte line reader sees them (a CR LF counting as one byte): a key
-// split across two such pieces is not seen by that reader, so it is not taken
-// for the setting either. The first line that holds "UILanguage=" (letter case
-// as written) is replaced whole by "UILanguage=N", its line break kept as it
-// was; when no line holds it, "\r\n[Config]\r\nUILanguage=N\r\n\r\n" is
-// appended. Every other byte stays.
+// A line is a run of bytes between line breaks, and a CR, an LF or a CR LF
+// each end one line, so a file written with any of them, or a mix, is read
+// as the lines its writer meant. The first line that holds "UILanguage="
+// (letter case as written, anywhere in the line, however long the line) has
+// its text replaced whole by "UILanguage=N", its line break kept as it was;
+// when no line holds it, "\r\n[Config]\r\nUILanguage=N\r\n\r\n" is appended.
+// Every other byte stays.
 #ifndef LQ_INSTALL_SETTINGS_REWRITE_H
 #define LQ_INSTALL_SETTINGS_REWRITE_H
 

@@ -5,6 +5,7 @@
 #include "base/late_calls.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
+#include "setup/enter_presses_button.h"
 #include "setup/folder_path_rule.h"
 #include "setup/program_state.h"
 
@@ -19,10 +20,14 @@ static_assert(kChooserFlags == 0x86C, "the chooser runs without OFN_EXPLORER");
 
 int IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) ? 1 : 0; }
 
+// Drawn with its bilingual caption. Owner-drawn, it is no longer a push
+// button to the dialog manager, so Enter on it is taught to press it rather
+// than OK; should that fail, Enter there keeps the dialog manager's meaning.
 void MakeCancelOwnerDrawn(HWND chooser) {
     HWND cancel = GetDlgItem(chooser, IDCANCEL);
     LONG_PTR style = GetWindowLongPtrA(cancel, GWL_STYLE);
     SetWindowLongPtrA(cancel, GWL_STYLE, style | BS_OWNERDRAW);
+    LetEnterPressButton(cancel);
 }
 
 // Our bilingual captions; the lists and the drive box are the dialog's own.

@@ -1,11 +1,15 @@
 #include "setup/folder_path_rule.h"
 
+#include <cstring>
+
 #include "base/bounded_text.h"
 #include "base/target_path.h"
 
 namespace {
 const char kDefaultFolderFormat[] = "%c:\\%s";
-const char kFallbackTempDir[] = "C:\\";
+const char kPackageFolderFormat[] = "%sLQSetup-%s";
+const int kUniqueDigits = 16;
+const char kHexDigits[] = "0123456789ABCDEF";
 const char kBackslash = '\\';
 }  // namespace
 
@@ -32,7 +36,24 @@ int ComposeChosenFolder(char* out, size_t capacity, const char* folder, const ch
     return JoinPath(out, capacity, folder, folderName);
 }
 
-int ComposePackagePath(char* out, size_t capacity, const char* tempDir, const char* fileName) {
-    const char* dir = tempDir && tempDir[0] ? tempDir : kFallbackTempDir;
-    return FormatText(out, capacity, "%s%s", dir, fileName) >= 0 ? 1 : 0;
+int FolderHoldsPayload(const char* folder, const PayloadEntry* table, int count) {
+    const size_t folderLength = std::strlen(folder);
+    if (folderLength >= kPathCapacity) return 0;
+    for (int i = 0; i < count; ++i)
+        // The folder, a backslash, the name and the terminator.
+        if (folderLength + 1 + std::strlen(table[i].fileName) + 1 > kPathCapacity) return 0;
+    return 1;
+}
+
+int ComposePackagePlace(char* folder, char* path, size_t capacity, const char* tempDir,
+                        unsigned long long unique, const char* fileName) {
+    if (capacity > 0) folder[0] = path[0] = '\0';
+    if (!tempDir || tempDir[0] == '\0') return 0;
+    char digits[kUniqueDigits + 1];
+    for (int i = kUniqueDigits - 1; i >= 0; --i, unique >>= 4) digits[i] = kHexDigits[unique & 0xF];
+    digits[kUniqueDigits] = '\0';
+    if (FormatText(folder, capacity, kPackageFolderFormat, tempDir, digits) < 0) return 0;
+    if (JoinPath(path, capacity, folder, fileName)) return 1;
+    folder[0] = '\0';
+    return 0;
 }

@@ -1,11 +1,8 @@
 #include "setup/installation_run.h"
 
-#include <shellapi.h>
-
 #include <cstdlib>
 
 #include "base/bounded_text.h"
-#include "install/extract_payload.h"
 #include "install/payload_table.h"
 #include "install/run_installation.h"
 #include "resources/resource_ids.h"
@@ -15,6 +12,7 @@
 #include "setup/messages.h"
 #include "setup/pointer_rule.h"
 #include "setup/program_state.h"
+#include "setup/speech_package.h"
 #include "setup/wait_floor.h"
 
 namespace {
@@ -93,22 +91,6 @@ void WaitOutFloor(DWORD start) {
     }
 }
 
-// Writes the package into the temporary folder and opens it through the
-// shell, but only a package this run has written: an older file of that
-// name is not ours to start.
-void WriteAndOpenPackage(unsigned char* buffer) {
-    char tempDir[kPathCapacity];
-    const DWORD length = GetTempPathA(kPathCapacity, tempDir);
-    if (length == 0 || length >= kPathCapacity) tempDir[0] = '\0';
-    char path[kPathCapacity];
-    if (!ComposePackagePath(path, sizeof path, tempDir, SpeechRuntimePayload.fileName)) return;
-    if (!ExtractPayload(SpeechRuntimePayload.resourceId, path, buffer, kPackageBufferSize, 0, 0))
-        return;
-    // The package's own installer is not waited for, and its failure to
-    // start is not ours to report.
-    ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
-}
-
 void OfferSpeechRuntime(HWND dialog) {
     ShowMessageBox(kMessageInstalledChinese, kMessageInstalledEnglish, kMessageBoxOk, dialog);
     if (ShowMessageBox(kMessageSpeechOfferChinese, kMessageSpeechOfferEnglish, kMessageBoxOkCancel,
@@ -119,16 +101,29 @@ void OfferSpeechRuntime(HWND dialog) {
         ShowMessageBox(kMessageNoMemoryChinese, kMessageNoMemoryEnglish, kMessageBoxOk, dialog);
         return;
     }
-    WriteAndOpenPackage(buffer);
+    // A package that cannot be written is simply not opened: nothing to report.
+    WriteAndOpenSpeechPackage(buffer, kPackageBufferSize);
     std::free(buffer);
+}
+
+// Takes the path field into InstallDir when it and every file to install
+// below it fit a path whole; a longer text is refused, not cut, so neither a
+// shortened folder nor part of the installation is ever made.
+int TakeFolderThatFits(HWND dialog) {
+    char typed[kPathFieldReadCapacity];
+    // An empty or failed read leaves "", which no folder check passes.
+    GetDlgItemTextA(dialog, IDC_PATH_FIELD, typed, sizeof typed);
+    if (!FolderHoldsPayload(typed, PayloadTable, PayloadTableCount)) return 0;
+    return FormatText(InstallDir, kPathCapacity, "%s", typed) >= 0;
 }
 
 }  // namespace
 
 int CheckInstallFolder(HWND dialog) {
-    GetDlgItemTextA(dialog, IDC_PATH_FIELD, InstallDir, kPathCapacity);
-    if (SetCurrentDirectoryA(InstallDir)) return 1;
-    if (CreateDirectoryA(InstallDir, nullptr)) return 1;
+    if (TakeFolderThatFits(dialog)) {
+        if (SetCurrentDirectoryA(InstallDir)) return 1;
+        if (CreateDirectoryA(InstallDir, nullptr)) return 1;
+    }
     char english[kMessageLineCapacity];
     // Both texts are fixed and fit; a failure would only leave the English
     // line out.

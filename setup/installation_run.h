@@ -1,8 +1,8 @@
 // What follows Agree/Install: the folder check, the installation run with
 // its report, and the offer of the speech-runtime package. Relies on
-// RunInstallation (install/run_installation.h), ExtractPayload and the
-// PayloadTable's SpeechRuntimePayload, the message box, and program_state
-// (InstallDir, the options, UiLanguage, WizardState).
+// RunInstallation (install/run_installation.h), the PayloadTable, the speech
+// package writer (setup/speech_package.h), the message box, and
+// program_state (InstallDir, the options, UiLanguage, WizardState).
 #ifndef LQ_SETUP_INSTALLATION_RUN_H
 #define LQ_SETUP_INSTALLATION_RUN_H
 
@@ -10,7 +10,9 @@
 
 // Takes the path field of dialog into InstallDir and makes sure the folder
 // exists: it becomes the current directory, or else it is created (one
-// level). Returns 1, or 0 after telling the user that it can be neither.
+// level). A folder too long to hold every installed file's path is refused
+// before anything is made. Returns 1, or 0 after telling the user that the
+// folder can be neither entered nor created.
 int CheckInstallFolder(HWND dialog);
 
 // Takes the options and the language, hides the buttons, runs the

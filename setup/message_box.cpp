@@ -6,6 +6,7 @@
 #include "render/mixed_text.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
+#include "setup/enter_presses_button.h"
 #include "setup/message_box_layout.h"
 #include "setup/program_state.h"
 
@@ -80,8 +81,27 @@ void LayOut(HWND box, const char* chinese) {
     MoveWindow(englishLine, client.left, l.englishY, client.right, l.englishHeight, TRUE);
 }
 
+const int kBoxButtons[] = {IDC_MB_OK, IDC_MB_CANCEL, IDC_MB_YES, IDC_MB_NO};
+
+void LetEnterPressButtons(HWND box) {
+    // A button that cannot be subclassed keeps the dialog manager's Enter.
+    for (int id : kBoxButtons) LetEnterPressButton(GetDlgItem(box, id));
+}
+
 int EndsTheBox(int id) {
-    return id == IDC_MB_OK || id == IDC_MB_CANCEL || id == IDC_MB_YES || id == IDC_MB_NO;
+    for (int button : kBoxButtons)
+        if (id == button) return 1;
+    return 0;
+}
+
+// Escape and the close box send IDCANCEL. As in any Windows message box, it
+// answers Cancel where the box has it, OK where OK is the only button; a
+// Yes/No box takes it as No, the answer that declines.
+int AnswerFor(int id) {
+    if (id != IDC_MB_CANCEL) return id;
+    if (BoxKind == kMessageBoxOk) return IDC_MB_OK;
+    if (BoxKind == kMessageBoxYesNo) return IDC_MB_NO;
+    return IDC_MB_CANCEL;
 }
 
 }  // namespace
@@ -99,12 +119,13 @@ INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
     case WM_INITDIALOG:
         LayOut(box, reinterpret_cast<const char*>(lParam));
+        LetEnterPressButtons(box);
         return TRUE;
     case WM_DRAWITEM:
         PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), WizardState, DefaultButtonId);
         return TRUE;
     case WM_COMMAND:
-        if (EndsTheBox(LOWORD(wParam))) EndDialog(box, LOWORD(wParam));
+        if (EndsTheBox(LOWORD(wParam))) EndDialog(box, AnswerFor(LOWORD(wParam)));
         return FALSE;
     default:
         return FALSE;

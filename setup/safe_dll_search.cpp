@@ -5,6 +5,7 @@
 namespace {
 
 typedef BOOL(WINAPI* SetDefaultDllDirectoriesFn)(DWORD);
+typedef BOOL(WINAPI* SetDllDirectoryFn)(LPCSTR);
 const DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
 const DWORD kVistaMajor = 6;
 const DWORD kVistaMinor = 0;
@@ -19,15 +20,29 @@ int IsVista() {
     return version.dwMajorVersion == kVistaMajor && version.dwMinorVersion == kVistaMinor;
 }
 
+template <typename Fn>
+Fn KernelCall(HMODULE kernel, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(kernel, name)));
+}
+
+// Takes the current directory (the installation folder once the folder check
+// has entered it) out of the search. The program's own folder is still
+// searched first; on these systems nothing removes it.
+void DropCurrentDirectoryFromSearch(HMODULE kernel) {
+    SetDllDirectoryFn drop = KernelCall<SetDllDirectoryFn>(kernel, "SetDllDirectoryA");
+    // Before Windows XP SP1 there is no such call, and nothing else to do.
+    if (drop) drop("");
+}
+
 }  // namespace
 
 void RestrictDllSearchToSystem() {
     // kernel32 is mapped in every process; looked up at run time because
-    // systems before Windows 8 without the update lack the call.
+    // systems before Windows 8 without the update lack the calls.
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    if (!kernel || IsVista()) return;
-    SetDefaultDllDirectoriesFn restrict = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    // Without the call the loader's own order applies; nothing better is possible.
-    if (restrict) restrict(kSearchSystem32);
+    if (!kernel) return;
+    SetDefaultDllDirectoriesFn restrict =
+        IsVista() ? nullptr : KernelCall<SetDefaultDllDirectoriesFn>(kernel, "SetDefaultDllDirectories");
+    if (restrict && restrict(kSearchSystem32)) return;
+    DropCurrentDirectoryFromSearch(kernel);
 }

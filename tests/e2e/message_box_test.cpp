@@ -15,6 +15,7 @@
 #include "message_box_texts.h"
 #include "render/mixed_text_walk.h"
 #include "setup/message_box_layout.h"
+#include "wizard/wizard_driver.h"
 
 namespace {
 
@@ -128,8 +129,8 @@ TEST_F(MessageBoxRun, ButtonsSizeAndPlaceFollowTheLayout) {
         EXPECT_EQ(l.chineseY, chinese.top);
         EXPECT_EQ(l.chineseHeight, chinese.bottom - chinese.top);
         EXPECT_EQ(texts_.english != nullptr, IsWindowVisible(GetDlgItem(box_, kEnglishLine)) != 0);
-        RequestClose(box_);
-        EXPECT_EQ(2, WaitForExit());
+        PostMessageA(box_, WM_COMMAND, static_cast<WPARAM>(c.first), 0);
+        EXPECT_EQ(c.first, WaitForExit());
     }
 }
 
@@ -148,8 +149,9 @@ TEST_F(MessageBoxRun, ChineseLineIsDrawnFromTheAtlasCentredInItsControl) {
         mismatches += GlyphMismatches(image, x + 16 * static_cast<int>(k), y, code, RGB(0, 0, 0), face);
     }
     EXPECT_EQ(0, mismatches);
+    // The close box of a box with OK alone answers OK.
     RequestClose(box_);
-    EXPECT_EQ(2, WaitForExit());
+    EXPECT_EQ(1, WaitForExit());
 }
 
 TEST_F(MessageBoxRun, OnlyItsOwnButtonsAndCancelEndTheBox) {
@@ -166,12 +168,27 @@ TEST_F(MessageBoxRun, OnlyItsOwnButtonsAndCancelEndTheBox) {
     }
 }
 
-TEST_F(MessageBoxRun, EscapeEndsWithCancelWhateverTheKind) {
-    for (int kind : {0, 1, 4}) {
-        SCOPED_TRACE(kind);
-        ASSERT_NO_FATAL_FAILURE(Open(kind, 0));
-        PressKey(box_, VK_ESCAPE);
-        EXPECT_EQ(2, WaitForExit());
+// Enter presses the focused button, reached with Tab as a keyboard user
+// does; Escape answers Cancel, or the only button, or No.
+TEST_F(MessageBoxRun, KeysActAsInAnyWindowsDialog) {
+    struct KeyCase { int kind, tabs; WPARAM key; int result; };
+    const KeyCase cases[] = {{1, 0, VK_RETURN, 1}, {1, 1, VK_RETURN, 2}, {4, 0, VK_RETURN, 6},
+                             {4, 1, VK_RETURN, 7}, {0, 0, VK_ESCAPE, 1}, {1, 0, VK_ESCAPE, 2},
+                             {4, 0, VK_ESCAPE, 7}};
+    for (const KeyCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " tabs " << c.tabs << " key " << c.key);
+        ASSERT_NO_FATAL_FAILURE(Open(c.kind, c.kind == 4 ? 2 : 1));
+        const int first = c.kind == 4 ? 6 : 1;
+        HWND focus = wizard::FocusOf(box_);
+        EXPECT_EQ(GetDlgItem(box_, first), focus) << "the first button starts with the focus";
+        for (int i = 0; i < c.tabs; ++i) PressKey(focus, VK_TAB);
+        if (c.tabs) {
+            focus = GetDlgItem(box_, c.result);
+            ASSERT_TRUE(wizard::WaitUntil([&] { return wizard::FocusOf(box_) == focus; }));
+            SavePng(CaptureWindow(box_), WorkFolder() + "\\message-box-focus" + std::to_string(c.result) + ".png");
+        }
+        PressKey(focus, c.key);
+        EXPECT_EQ(c.result, WaitForExit());
     }
 }
 

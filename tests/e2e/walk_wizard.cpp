@@ -114,10 +114,14 @@ void PrintInstalledTree(const std::string& installDir) {
     PrintFiles(installDir, "*");
     PrintSettingsKey(installDir);
     PrintShortcuts();
-    const std::string package = TempFolder() + kPackageName;
-    const std::string bytes = ReadAll(package);
-    std::printf("  speech-runtime package %s: %s (%lu bytes)\n", package.c_str(),
-                FileExists(package) ? "written" : "absent", static_cast<unsigned long>(bytes.size()));
+    const std::vector<std::string> folders = PackageFolders();
+    if (folders.empty()) std::printf("  speech-runtime package: absent\n");
+    for (const std::string& folder : folders) {
+        const std::string package = folder + "\\" + kPackageName;
+        std::printf("  speech-runtime package %s: %s (%lu bytes)\n", package.c_str(),
+                    FileExists(package) ? "written" : "absent",
+                    static_cast<unsigned long>(ReadAll(package).size()));
+    }
 }
 
 // In the chooser, opens the preferred parent folder when the drive root

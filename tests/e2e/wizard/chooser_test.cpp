@@ -53,6 +53,15 @@ protected:
         ClickButton(chooser, id);
         return WaitUntil([&] { return !IsWindow(chooser); });
     }
+    // Gives one of the chooser's buttons the focus and presses Enter, as a
+    // keyboard user does, and waits until the chooser has closed.
+    bool CloseWithEnter(HWND chooser, int id) {
+        HWND button = GetDlgItem(chooser, id);
+        FocusControl(chooser, id);
+        if (!WaitUntil([&] { return FocusOf(chooser) == button; })) return false;
+        PressKey(button, VK_RETURN);
+        return WaitUntil([&] { return !IsWindow(chooser); });
+    }
     std::string PathField() { return TextOf(GetDlgItem(dialog_, IDC_PATH_FIELD)); }
 
     SetupProcess setup_;
@@ -78,11 +87,12 @@ TEST_F(Chooser, OpensOnTheFolderListInTheCurrentDirectoryWithBilingualCaptions) 
     EXPECT_EQ(path_, PathField());
 }
 
+// Chosen with Enter on the focused OK.
 TEST_F(Chooser, AChosenFolderGetsTheProductFolderBelowIt) {
     HWND chooser = OpenChooser();
     ASSERT_NE(nullptr, chooser);
     ASSERT_TRUE(OpenChooserEntry(chooser, std::string("[") + kSubfolder + "]"));
-    ASSERT_TRUE(Close(chooser, IDOK));
+    ASSERT_TRUE(CloseWithEnter(chooser, IDOK));
     const std::string expected = start_ + "\\" + kSubfolder + "\\LectorQuillery";
     EXPECT_EQ(0, lstrcmpiA(expected.c_str(), PathField().c_str())) << PathField();
 }
@@ -102,7 +112,8 @@ TEST_F(Chooser, CancelLeavesThePathAsItWas) {
     HWND chooser = OpenChooser();
     ASSERT_NE(nullptr, chooser);
     ASSERT_TRUE(OpenChooserEntry(chooser, std::string("[") + kSubfolder + "]"));
-    ASSERT_TRUE(Close(chooser, IDCANCEL));
+    // Enter on the owner-drawn Cancel cancels; it does not choose.
+    ASSERT_TRUE(CloseWithEnter(chooser, IDCANCEL));
     EXPECT_EQ(path_, PathField());
     // The wizard takes input again.
     EXPECT_TRUE(PressAndWaitForPage(dialog_, IDC_NEXT, 1));

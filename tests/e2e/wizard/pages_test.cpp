@@ -176,7 +176,7 @@ TEST_P(EndOnPage, EndsWithExitCodeZeroAndWritesNothing) {
     const std::string folder =
         WorkFolder() + "\\end-" + std::to_string(c.page) + (c.closeBox ? "-close" : "-cancel");
     RemoveTree(folder);
-    DeleteFileA((TempFolder() + kPackageName).c_str());
+    for (const std::string& package : PackageFolders()) RemoveTree(package);
     SetText(dialog_, IDC_PATH_FIELD, folder);
     for (int page = 1; page <= c.page; ++page) ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_NEXT, page));
     if (c.closeBox)
@@ -185,7 +185,7 @@ TEST_P(EndOnPage, EndsWithExitCodeZeroAndWritesNothing) {
         ClickButton(dialog_, IDC_CANCEL);
     EXPECT_EQ(0, setup_.WaitForExit());
     EXPECT_FALSE(FolderExists(folder));
-    EXPECT_FALSE(FileExists(TempFolder() + kPackageName));
+    EXPECT_TRUE(PackageFolders().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPage, EndOnPage,

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "install/shortcut_names.h"
 #include "wizard/wizard_driver.h"
@@ -18,6 +19,7 @@ using namespace wizard;
 namespace {
 
 const char kRecorderClass[] = "LectorQuilleryTest.OpenRecorder";
+const char kFolderMessage[] = "无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。";
 const DWORD kFloorMs = 5000;
 const int kTraditionalChinese = 2;
 
@@ -116,11 +118,17 @@ long long HostCpuTicks(const std::string& exePath) {
     return ticks;
 }
 
+// The long form of a path, for comparing paths that the shell may have
+// handed on in their short form.
+std::string LongPath(const std::string& path) {
+    char full[MAX_PATH] = "";
+    return GetLongPathNameA(path.c_str(), full, MAX_PATH) ? full : path;
+}
+
 class Run : public testing::Test {
 protected:
     void SetUp() override {
-        package_ = TempFolder() + kPackageName;
-        DeleteFileA(package_.c_str());
+        for (const std::string& folder : PackageFolders()) RemoveTree(folder);
         ASSERT_TRUE(setup_.Start()) << SetupExecutablePath();
         dialog_ = setup_.WaitForWindow(kWizardCaption);
         ASSERT_NE(nullptr, dialog_);
@@ -160,7 +168,6 @@ protected:
     }
     SetupProcess setup_;
     HWND dialog_ = nullptr;
-    std::string package_;
     int boxes_ = 0;
 };
 
@@ -180,7 +187,7 @@ TEST_F(Run, AfterAFailedFolderCheckACorrectedPathInstallsAtOnceWithTheEarlierCho
     ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_NEXT, 2));
     ClickButton(dialog_, IDC_NEXT);
 
-    HWND box = Box("无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。");
+    HWND box = Box(kFolderMessage);
     ASSERT_NE(nullptr, box) << "no folder message";
     EXPECT_EQ("Cannot create folder! Please check folder path.", TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
     ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
@@ -237,7 +244,7 @@ TEST_F(Run, AfterAFailedFolderCheckACorrectedPathInstallsAtOnceWithTheEarlierCho
     EXPECT_TRUE(IsShown(box, IDC_MB_CANCEL));
     ASSERT_TRUE(AnswerBox(box, IDC_MB_CANCEL));
     EXPECT_EQ(0, setup_.WaitForExit());
-    EXPECT_FALSE(FileExists(package_)) << "Cancel still wrote the package";
+    EXPECT_TRUE(PackageFolders().empty()) << "Cancel still wrote the package";
 
     const std::string payload = PayloadFolder();
     for (const char* name : {"ChnBmp.bin", "license_cn.txt", "license_en.txt"})
@@ -249,49 +256,89 @@ TEST_F(Run, AfterAFailedFolderCheckACorrectedPathInstallsAtOnceWithTheEarlierCho
     EXPECT_FALSE(HasProgramShortcut(CSIDL_DESKTOPDIRECTORY)) << "the desktop icon was not chosen";
 }
 
-TEST_F(Run, OkToTheSpeechRuntimeWritesThePackageAndOpensIt) {
+// A typed folder too long to hold the longest installed name
+// (LectorQuilleryUnInstall.exe, 27 bytes, leaves 231 for the folder) or too
+// long for a path at all is refused whole: the folder message, back on the
+// folder page, and nothing created, neither the folder nor a cut name.
+TEST_F(Run, OverLongFoldersAreRefusedBeforeAnythingIsCreated) {
+    const std::string parent = WorkFolder() + "\\long";
+    RemoveTree(parent);
+    ASSERT_TRUE(CreateDirectoryA(parent.c_str(), nullptr));
+    bool fromLicence = true;
+    for (size_t length : {240, 259, 260, 300}) {
+        SCOPED_TRACE(length);
+        const std::string path = parent + "\\" + std::string(length - parent.size() - 1, 'n');
+        if (fromLicence) {
+            ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(path));
+        } else {
+            SetText(dialog_, IDC_PATH_FIELD, path);
+            ClickButton(dialog_, IDC_NEXT);
+        }
+        HWND box = Box(kFolderMessage);
+        ASSERT_NE(nullptr, box) << "no folder message";
+        ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+        EXPECT_TRUE(NamesIn(parent).empty()) << NamesIn(parent).front().size() << " bytes created";
+        if (fromLicence) ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_BACK, 0));
+        fromLicence = false;
+        EXPECT_EQ(0, VisiblePage(dialog_));
+        EXPECT_TRUE(IsShown(dialog_, IDC_NEXT));
+    }
+    ClickButton(dialog_, IDC_CANCEL);
+    EXPECT_EQ(0, setup_.WaitForExit());
+    EXPECT_TRUE(NamesIn(parent).empty());
+}
+
+// What lies at the temporary folder's old fixed package path before the offer.
+enum Planted { kPlantedFile, kPlantedReadOnlyFile, kPlantedFolder };
+
+class SpeechRuntime : public Run, public testing::WithParamInterface<Planted> {};
+
+// OK to the offer writes the package into a new folder of its own in the
+// temporary folder and has the shell open it there; whatever someone planted
+// at the fixed path is neither opened nor changed.
+TEST_P(SpeechRuntime, PackageIsWrittenAndOpenedInAFolderOfItsOwn) {
+    const std::string planted = TempFolder() + kPackageName;
+    RemoveTree(planted);
+    if (GetParam() == kPlantedFolder) {
+        ASSERT_TRUE(CreateDirectoryA(planted.c_str(), nullptr));
+    } else {
+        WriteAll(planted, "planted");
+        if (GetParam() == kPlantedReadOnlyFile) SetFileAttributesA(planted.c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    const DWORD plantedAttributes = AttributesOf(planted);
+    WIN32_FILE_ATTRIBUTE_DATA before = {}, after = {};
+    ASSERT_TRUE(GetFileAttributesExA(planted.c_str(), GetFileExInfoStandard, &before));
     const std::string record = WorkFolder() + "\\opened.txt";
     DeleteFileA(record.c_str());
     ASSERT_TRUE(FileExists(RecorderPath())) << RecorderPath();
     MsiRecorderAssociation association(RecorderPath(), record);
     ASSERT_TRUE(association.Ok());
-    const std::string target = FreshTarget("run-speech");
-    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(target));
+    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(FreshTarget("run-speech")));
 
     ASSERT_NO_FATAL_FAILURE(AcceptSuccessAndSpeechRuntime());
 
-    EXPECT_EQ(ReadAll(PayloadFolder() + "\\" + kPackageName), ReadAll(package_));
     ASSERT_TRUE(WaitUntil([&] { return FileExists(record) && !ReadAll(record).empty(); }))
         << "the shell opened nothing";
-    const std::string opened = ReadAll(record);
-    char openedLong[MAX_PATH] = "", packageLong[MAX_PATH] = "";
-    GetLongPathNameA(opened.c_str(), openedLong, MAX_PATH);
-    GetLongPathNameA(package_.c_str(), packageLong, MAX_PATH);
-    EXPECT_EQ(0, lstrcmpiA(packageLong, openedLong)) << opened;
-    DeleteFileA(package_.c_str());
+    const std::vector<std::string> folders = PackageFolders();
+    ASSERT_EQ(1u, folders.size());
+    const std::string package = folders[0] + "\\" + kPackageName;
+    EXPECT_EQ(std::vector<std::string>{kPackageName}, NamesIn(folders[0]));
+    EXPECT_EQ(ReadAll(PayloadFolder() + "\\" + kPackageName), ReadAll(package));
+    EXPECT_EQ(0, lstrcmpiA(LongPath(package).c_str(), LongPath(ReadAll(record)).c_str())) << ReadAll(record);
+
+    EXPECT_EQ(plantedAttributes, AttributesOf(planted));
+    ASSERT_TRUE(GetFileAttributesExA(planted.c_str(), GetFileExInfoStandard, &after));
+    EXPECT_EQ(0, CompareFileTime(&before.ftLastWriteTime, &after.ftLastWriteTime));
+    if (GetParam() == kPlantedFolder)
+        EXPECT_TRUE(NamesIn(planted).empty());
+    else
+        EXPECT_EQ("planted", ReadAll(planted));
+    RemoveTree(planted);
+    RemoveTree(folders[0]);
 }
 
-// Only a package this run has written is opened: an older file that the
-// run cannot replace (held open here without sharing) stays unopened.
-TEST_F(Run, APackageThatCannotBeWrittenIsNotOpened) {
-    const std::string record = WorkFolder() + "\\opened-stale.txt";
-    DeleteFileA(record.c_str());
-    MsiRecorderAssociation association(RecorderPath(), record);
-    ASSERT_TRUE(association.Ok());
-    HANDLE stale = CreateFileA(package_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, stale);
-    DWORD written = 0;
-    WriteFile(stale, "old", 3, &written, nullptr);
-    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(FreshTarget("run-stale")));
-
-    ASSERT_NO_FATAL_FAILURE(AcceptSuccessAndSpeechRuntime());
-    CloseHandle(stale);
-    const DWORD kLaunchMs = 3000;  // what the recorder takes to start, with room
-    EXPECT_FALSE(WaitUntil([&] { return FileExists(record); }, kLaunchMs)) << "the old package was opened";
-    EXPECT_EQ("old", ReadAll(package_));
-    DeleteFileA(package_.c_str());
-}
+INSTANTIATE_TEST_SUITE_P(Planted, SpeechRuntime,
+                         testing::Values(kPlantedFile, kPlantedReadOnlyFile, kPlantedFolder));
 
 TEST_F(Run, AFailedInstallationIsReportedAndEndsTheWizard) {
     // A folder in the place of every file to write: no file can be written.
@@ -308,7 +355,7 @@ TEST_F(Run, AFailedInstallationIsReportedAndEndsTheWizard) {
     ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
     // No speech-runtime question follows: the wizard ends.
     EXPECT_EQ(0, setup_.WaitForExit());
-    EXPECT_FALSE(FileExists(package_));
+    EXPECT_TRUE(PackageFolders().empty());
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ namespace wizard {
 const char kWizardCaption[] = "LectorQuillery Installer";
 const char kBoxCaption[] = "Velquora Install Message";
 const char kPackageName[] = "Sapi51forKorvo.msi";
+// How the folders that runs make for the package in the temporary folder begin.
+const char kPackageFolderPrefix[] = "LQSetup-";
 const int kChooserFolderList = 1121;
 const int kChooserCurrentFolder = 1088;
 const DWORD kPollMs = 25;
@@ -223,6 +225,15 @@ inline std::string TempFolder() {
     char path[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, path);
     return path;
+}
+
+// The folders that runs have made for the speech-runtime package in the
+// temporary folder.
+inline std::vector<std::string> PackageFolders() {
+    std::vector<std::string> folders;
+    for (const std::string& name : NamesIn(TempFolder()))
+        if (name.rfind(kPackageFolderPrefix, 0) == 0) folders.push_back(TempFolder() + name);
+    return folders;
 }
 
 inline std::string WindowsDrive() {

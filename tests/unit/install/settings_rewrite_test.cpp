@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -60,6 +62,25 @@ TEST(SettingsRewrite, ReplacesTheKeyLineWholeOrAppendsTheBlock) {
         {"Chinese values around the key stay",
          "\xce\xc4\xbc\xfe=1\r\nUILanguage=0\r\n\xb1\xa3\xb4\xe6=2\r\n", 1,
          "\xce\xc4\xbc\xfe=1\r\nUILanguage=1\r\n\xb1\xa3\xb4\xe6=2\r\n"},
+        {"CR-only file keeps its other lines", "[UI_STR]\rA=b\r[Config]\rUILanguage=0\rZ=1\r", 2,
+         "[UI_STR]\rA=b\r[Config]\rUILanguage=2\rZ=1\r"},
+        {"CR-only: key on the first line", "UILanguage=0\rA=b", 1, "UILanguage=1\rA=b"},
+        {"CR-only: key last without a break", "A=b\rx UILanguage=0", 1, "A=b\rUILanguage=1"},
+        {"mixed breaks each kept", "a=1\r\nb=2\rc UILanguage=0\nd=4\r\n", 1,
+         "a=1\r\nb=2\rUILanguage=1\nd=4\r\n"},
+        {"LF then CR: the CR ends an empty line", "a\n\rUILanguage=0\r\n", 1, "a\n\rUILanguage=1\r\n"},
+        {"CR-only file without the key", "[UI_STR]\rA=b\r", 1, std::string("[UI_STR]\rA=b\r") + kBlock1},
+        {"LF-only file without the key", "[UI_STR]\nA=b\n", 1, std::string("[UI_STR]\nA=b\n") + kBlock1},
+        {"key split by a lone CR is no key", "UILang\ruage=0\r", 1, std::string("UILang\ruage=0\r") + kBlock1},
+        {"key straddling byte 255 of its line",
+         "[Config]\r\n" + std::string(250, 'x') + "UILanguage=0" + std::string(40, 'y') + "\r\nz=1\r\n", 2,
+         "[Config]\r\nUILanguage=2\r\nz=1\r\n"},
+        {"key deep inside a very long line",
+         "a=1\r" + std::string(100000, 'x') + "UILanguage=0" + std::string(100000, 'y') + "\rz=1", 2,
+         "a=1\rUILanguage=2\rz=1"},
+        {"very long lines around the key line",
+         std::string(70000, 'x') + "\nUILanguage=0\n" + std::string(70000, 'y'), 1,
+         std::string(70000, 'x') + "\nUILanguage=1\n" + std::string(70000, 'y')},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, Rewrite(c.settings, c.uiLanguage)) << c.what;
 }
@@ -75,43 +96,6 @@ TEST(SettingsRewrite, SampleFileGetsTheConfigBlockAfterItsLastLine) {
     EXPECT_EQ("\r\n\r\n[Config]\r\nUILanguage=1\r\n\r\n", rewritten.substr(sample.size() - 2));
     // Rewriting the result changes the key line only.
     EXPECT_EQ(sample + kBlock2, Rewrite(rewritten, 2));
-}
-
-// A line reader with a 256-byte buffer takes a long line in pieces of 255
-// bytes; the key counts only when one piece holds it whole.
-TEST(SettingsRewrite, LongLineIsSearchedInPiecesOf255Bytes) {
-    const std::string key = "UILanguage=0";
-    struct Long {
-        const char* what;
-        size_t keyAt;  // bytes of text before the key on its line
-        bool found;
-    };
-    const Long cases[] = {
-        {"key ends on the piece's last byte", 255 - 11, true},
-        {"key split across the boundary", 250, false},
-        {"key's last byte one past the boundary", 255 - 10, false},
-        {"key starts the second piece", 255, true},
-        {"key inside the second piece", 300, true},
-        {"key split across the second boundary", 505, false},
-    };
-    for (const Long& c : cases) {
-        std::string line = std::string(c.keyAt, 'x') + key + std::string(40, 'y');
-        std::string settings = "[Config]\r\n" + line + "\r\nz=1\r\n";
-        std::string expected =
-            c.found ? "[Config]\r\nUILanguage=2\r\nz=1\r\n" : settings + kBlock2;
-        EXPECT_EQ(expected, Rewrite(settings, 2)) << c.what;
-    }
-}
-
-TEST(SettingsRewrite, PiecesStartAfreshOnEveryLine) {
-    // Counted from the start of the file the key would straddle byte 255;
-    // counted from the start of its line it does not.
-    std::string previous = "ppppp\r\n";
-    std::string settings = previous + std::string(244, 'x') + "UILanguage=0\r\n";
-    EXPECT_EQ(previous + "UILanguage=1\r\n", Rewrite(settings, 1));
-    // A lone CR is a byte of the line: here it pushes the key over the boundary.
-    std::string withCr = "\r" + std::string(244, 'x') + "UILanguage=0\r\n";
-    EXPECT_EQ(withCr + kBlock1, Rewrite(withCr, 1));
 }
 
 TEST(SettingsRewrite, ResultThatDoesNotFitIsRefused) {
@@ -135,6 +119,58 @@ TEST(SettingsRewrite, ResultThatDoesNotFitIsRefused) {
 TEST(SettingsRewrite, DeclaredGrowthHoldsForTheLongestNumber) {
     EXPECT_EQ(std::string("\r\n[Config]\r\nUILanguage=-2147483648\r\n\r\n"), Rewrite("", -2147483647 - 1));
     EXPECT_EQ("UILanguage=-2147483648", Rewrite("UILanguage=", -2147483647 - 1));
+}
+
+// Random files built line by line, so the expected result follows from how
+// the file was made: the first line whose text holds the key gets the new
+// text, every other byte stays; without such a line the block is appended.
+TEST(SettingsRewrite, RandomFilesChangeOnlyTheKeyLine) {
+    const char* const kPieces[] = {"UILanguage=", "UILanguage", "UILang", "uage=", "=", "Language=", "[Config]", "0"};
+    const char* const kBreaks[] = {"\r", "\n", "\r\n"};
+    const int kLanguages[] = {0, 1, 2, -7, INT_MAX, INT_MIN};
+    std::mt19937 random(20261208);
+    auto below = [&random](size_t n) { return static_cast<size_t>(random() % n); };
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::string> texts(below(10));
+        std::vector<std::string> breaks(texts.size());
+        for (size_t i = 0; i < texts.size(); ++i) {
+            size_t tokens = below(8);
+            for (size_t t = 0; t < tokens; ++t) {
+                if (below(3) == 0) {
+                    texts[i] += kPieces[below(sizeof kPieces / sizeof *kPieces)];
+                    continue;
+                }
+                // Any byte but a line break; now and then a long run.
+                size_t run = below(40) == 0 ? 200 + below(2000) : 1 + below(6);
+                for (size_t b = 0; b < run; ++b) {
+                    char c = static_cast<char>(below(256));
+                    texts[i] += c == '\r' || c == '\n' ? '\0' : c;
+                }
+            }
+            bool last = i + 1 == texts.size();
+            if (!last || below(2)) breaks[i] = kBreaks[below(3)];
+        }
+        int uiLanguage = kLanguages[below(sizeof kLanguages / sizeof *kLanguages)];
+        std::string settings, expected;
+        bool replaced = false;
+        for (size_t i = 0; i < texts.size(); ++i) {
+            settings += texts[i] + breaks[i];
+            bool keyLine = !replaced && texts[i].find("UILanguage=") != std::string::npos;
+            expected += (keyLine ? "UILanguage=" + std::to_string(uiLanguage) : texts[i]) + breaks[i];
+            replaced = replaced || keyLine;
+        }
+        if (!replaced) expected += "\r\n[Config]\r\nUILanguage=" + std::to_string(uiLanguage) + "\r\n\r\n";
+
+        ASSERT_LE(expected.size(), settings.size() + kSettingsRewriteGrowth) << round;
+        ASSERT_EQ(expected, Rewrite(settings, uiLanguage)) << round;
+        // One byte short of the result is refused, writing nothing past the end.
+        std::vector<char> tight(expected.size() - 1);
+        size_t length = 99;
+        ASSERT_EQ(0, RewriteUiLanguageSetting(settings.data(), settings.size(), uiLanguage, tight.data(),
+                                              tight.size(), &length))
+            << round;
+        ASSERT_EQ(0u, length) << round;
+    }
 }
 
 }  // namespace

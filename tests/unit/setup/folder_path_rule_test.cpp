@@ -93,17 +93,52 @@ TEST(FolderPathRule, AChosenFolderTooDeepForTheNameIsRefused) {
     EXPECT_STREQ("", out);
 }
 
-TEST(FolderPathRule, PackageGoesIntoTheTemporaryFolderOrTheRootOfC) {
-    char out[kPathCapacity];
-    ASSERT_EQ(1, ComposePackagePath(out, sizeof out, "C:\\Temp\\", "Sapi51forKorvo.msi"));
-    EXPECT_STREQ("C:\\Temp\\Sapi51forKorvo.msi", out);
-    ASSERT_EQ(1, ComposePackagePath(out, sizeof out, "", "Sapi51forKorvo.msi"));
-    EXPECT_STREQ("C:\\Sapi51forKorvo.msi", out);
-    ASSERT_EQ(1, ComposePackagePath(out, sizeof out, nullptr, "Sapi51forKorvo.msi"));
-    EXPECT_STREQ("C:\\Sapi51forKorvo.msi", out);
-    std::string deep(kPathCapacity - 5, 't');
-    EXPECT_EQ(0, ComposePackagePath(out, sizeof out, deep.c_str(), "Sapi51forKorvo.msi"));
-    EXPECT_STREQ("", out);
+TEST(FolderPathRule, AFolderIsRefusedUnlessItAndEveryFileBelowItFitWhole) {
+    // The longest name (27 bytes) decides: 259 - 1 - 27 = 231 bytes of folder.
+    const PayloadEntry table[] = {{1, "a.bin", 1, 1}, {2, "LectorQuilleryUnInstall.exe", 0, 0}, {3, "b", 0, 0}};
+    struct LengthCase {
+        size_t length;
+        int holds;
+    };
+    const LengthCase cases[] = {{3, 1}, {231, 1}, {232, 0}, {240, 0}, {259, 0}, {260, 0}, {300, 0}};
+    for (const LengthCase& c : cases) {
+        const std::string folder = "C:\\" + std::string(c.length - 3, 'f');
+        EXPECT_EQ(c.holds, FolderHoldsPayload(folder.c_str(), table, 3)) << c.length;
+    }
+    // Without files only the folder itself must fit.
+    EXPECT_EQ(1, FolderHoldsPayload(std::string(259, 'f').c_str(), table, 0));
+    EXPECT_EQ(0, FolderHoldsPayload(std::string(260, 'f').c_str(), table, 0));
+}
+
+TEST(FolderPathRule, PackageGetsAFolderOfItsOwnInTheTemporaryFolderOrNoPlace) {
+    char folder[kPathCapacity], path[kPathCapacity];
+    ASSERT_EQ(1, ComposePackagePlace(folder, path, kPathCapacity, "C:\\Temp\\", 0x0123456789ABCDEFull,
+                                     "Sapi51forKorvo.msi"));
+    EXPECT_STREQ("C:\\Temp\\LQSetup-0123456789ABCDEF", folder);
+    EXPECT_STREQ("C:\\Temp\\LQSetup-0123456789ABCDEF\\Sapi51forKorvo.msi", path);
+    ASSERT_EQ(1, ComposePackagePlace(folder, path, kPathCapacity, "C:\\T\\", 0xA, "p.msi"));
+    EXPECT_STREQ("C:\\T\\LQSetup-000000000000000A\\p.msi", path);
+    // No temporary folder, or one too deep for the package: no place at all,
+    // never the root of C:.
+    const size_t room = kPathCapacity - 1 - (sizeof "LQSetup-" - 1) - 16 - 1 - (sizeof "p.msi" - 1);
+    const std::string fits = std::string(room - 1, 't') + "\\";
+    const std::string deep = fits + "t";
+    struct PlaceCase {
+        const char* tempDir;
+        int placed;
+    };
+    const PlaceCase cases[] = {{"", 0}, {nullptr, 0}, {fits.c_str(), 1}, {deep.c_str(), 0}};
+    for (const PlaceCase& c : cases) {
+        std::snprintf(folder, sizeof folder, "old");
+        EXPECT_EQ(c.placed, ComposePackagePlace(folder, path, kPathCapacity, c.tempDir, 1, "p.msi"))
+            << (c.tempDir ? std::strlen(c.tempDir) : 0);
+        if (c.placed) {
+            EXPECT_EQ(kPathCapacity - 1, std::strlen(path));
+            continue;
+        }
+        EXPECT_STREQ("", folder);
+        EXPECT_STREQ("", path);
+    }
 }
 
 }  // namespace
