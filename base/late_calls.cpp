@@ -13,6 +13,7 @@ enum LateCall {
     kSHGetMalloc,
     kSHGetSpecialFolderLocation,
     kSHGetPathFromIDListW,
+    kShellExecuteA,
     kCoInitialize,
     kCoUninitialize,
     kCoCreateInstance,
@@ -29,6 +30,7 @@ const LateCallEntry kLateCalls[kLateCallCount] = {
     {kShell32, "SHGetMalloc"},
     {kShell32, "SHGetSpecialFolderLocation"},
     {kShell32, "SHGetPathFromIDListW"},
+    {kShell32, "ShellExecuteA"},
     {kOle32, "CoInitialize"},
     {kOle32, "CoUninitialize"},
     {kOle32, "CoCreateInstance"},
@@ -76,6 +78,13 @@ HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* i
 BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path) {
     auto* call = Find<decltype(SHGetPathFromIDListW)>(kSHGetPathFromIDListW);
     return call ? call(items, path) : FALSE;
+}
+
+HINSTANCE LateShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
+                            const char* directory, int showCommand) {
+    auto* call = Find<decltype(ShellExecuteA)>(kShellExecuteA);
+    if (!call) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
+    return call(owner, verb, file, parameters, directory, showCommand);
 }
 
 HRESULT LateCoInitialize() {

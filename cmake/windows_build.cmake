@@ -33,7 +33,7 @@ set(LQ_LINK_FLAGS -static -s -Wl,--gc-sections -mwindows -Wl,--dynamicbase -Wl,-
                   -nostartfiles -Wl,-e,${LQ_SYMBOL_PREFIX}ProcessEntry -Wl,--disable-auto-import
                   -Wl,--defsym,lq_pointer_size=${CMAKE_SIZEOF_VOID_P}
                   -Wl,-T,${CMAKE_SOURCE_DIR}/cmake/discard_unwind.ld)
-set(LQ_SYSTEM_LIBS user32 gdi32 shell32 advapi32 kernel32)
+set(LQ_SYSTEM_LIBS user32 gdi32 advapi32 kernel32)
 
 add_library(lq_core STATIC ${LQ_CORE_SOURCES})
 target_include_directories(lq_core PUBLIC ${CMAKE_SOURCE_DIR})
