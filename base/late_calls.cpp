@@ -37,18 +37,18 @@ const LateCallEntry kLateCalls[kLateCallCount] = {
 };
 
 // One thread: plain values, filled at first use. Never freed (see the header).
-HMODULE g_libraries[kLateLibraryCount];
-FARPROC g_calls[kLateCallCount];
+HMODULE LoadedLibraries[kLateLibraryCount];
+FARPROC FoundCalls[kLateCallCount];
 
 // The entry point of call, loading its DLL first if need be; null when
 // either cannot be had (tried again at the next use).
 FARPROC FindLateCall(LateCall call) {
-    if (g_calls[call]) return g_calls[call];
+    if (FoundCalls[call]) return FoundCalls[call];
     LateLibrary library = kLateCalls[call].library;
-    if (!g_libraries[library]) g_libraries[library] = LoadSystemLibrary(kLibraryNames[library]);
-    if (!g_libraries[library]) return nullptr;
-    g_calls[call] = GetProcAddress(g_libraries[library], kLateCalls[call].name);
-    return g_calls[call];
+    if (!LoadedLibraries[library]) LoadedLibraries[library] = LoadSystemLibrary(kLibraryNames[library]);
+    if (!LoadedLibraries[library]) return nullptr;
+    FoundCalls[call] = GetProcAddress(LoadedLibraries[library], kLateCalls[call].name);
+    return FoundCalls[call];
 }
 
 // The entry point typed as the system header declares Declared, so each
