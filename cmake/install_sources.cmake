@@ -10,6 +10,7 @@ set(LQ_INSTALL_SHELL_SOURCES  # Win32
     install/install_messages.cpp
     install/stage_payload_files.cpp
     install/commit_payload_files.cpp
+    install/wide_path.cpp
     install/shell_folders.cpp
     install/shortcuts.cpp
     install/settings_file.cpp

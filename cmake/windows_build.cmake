@@ -6,7 +6,9 @@ set(PAYLOAD_DIR "${CMAKE_SOURCE_DIR}/resources/payload" CACHE PATH
 if(NOT PAYLOAD_DIR)
     message(FATAL_ERROR "name the folder of the files to install: -DPAYLOAD_DIR=/path/to/files")
 endif()
+set(LQ_HOST_TOOLS_GIVEN OFF)
 if(HOST_TOOLS_DIR)
+    set(LQ_HOST_TOOLS_GIVEN ON)
     if(NOT EXISTS "${HOST_TOOLS_DIR}/pack_payload")
         message(FATAL_ERROR "HOST_TOOLS_DIR must hold pack_payload from the host build")
     endif()
@@ -30,17 +32,33 @@ endif()
 add_link_options(-Wl,--no-insert-timestamp)
 add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.;-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>")
 
-# zlib goes into the executable: no zlib1.dll beside the installer.
+# zlib goes into the executable: no zlib1.dll beside the installer. Its
+# inflate is built here (lq_inflate); the test drivers' PNG writer takes
+# deflate from libz.a.
 find_library(LQ_ZLIB_STATIC NAMES libz.a REQUIRED)
 find_path(LQ_ZLIB_INCLUDE zlib.h REQUIRED)
+include(cmake/zlib_inflate.cmake)
 enable_language(RC)
 
-# Small, self-contained: no exceptions, no RTTI, unused sections dropped,
-# libgcc and libstdc++ linked in so only system DLLs are needed.
+# Small, self-contained: no exceptions, no RTTI, no unwind tables, unused
+# sections dropped, libgcc and libstdc++ linked in so only system DLLs are
+# needed. The programs enter at LQ_ENTRY_SOURCE instead of the C runtime's
+# start-up code; auto-import stays off, as nothing would apply its
+# pseudo-relocations. Dynamic base and NX are security: kept, and named so
+# no linker default decides them.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(LQ_SYMBOL_PREFIX _)
+else()
+    set(LQ_SYMBOL_PREFIX "")
+endif()
+set(LQ_ENTRY_SOURCE ${CMAKE_SOURCE_DIR}/setup/process_entry.cpp)
 set(LQ_SIZE_FLAGS -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
-                  -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
-set(LQ_LINK_FLAGS -static -s -Wl,--gc-sections -mwindows)
-set(LQ_SYSTEM_LIBS user32 gdi32 comdlg32 shell32 ole32 advapi32 kernel32)
+                  -fno-asynchronous-unwind-tables -fno-unwind-tables -fno-threadsafe-statics)
+set(LQ_LINK_FLAGS -static -s -Wl,--gc-sections -mwindows -Wl,--dynamicbase -Wl,--nxcompat
+                  -nostartfiles -Wl,-e,${LQ_SYMBOL_PREFIX}ProcessEntry -Wl,--disable-auto-import
+                  -Wl,--defsym,lq_pointer_size=${CMAKE_SIZEOF_VOID_P}
+                  -Wl,-T,${CMAKE_SOURCE_DIR}/cmake/discard_unwind.ld)
+set(LQ_SYSTEM_LIBS user32 gdi32 advapi32 kernel32)
 
 add_library(lq_core STATIC ${LQ_CORE_SOURCES})
 target_include_directories(lq_core PUBLIC ${CMAKE_SOURCE_DIR})
@@ -96,6 +114,7 @@ add_library(lq_shell STATIC
     render/check_box.cpp
     base/payload_resource.cpp
     base/system_library.cpp
+    base/late_calls.cpp
     install/extract_payload.cpp
     base/zlib_crc32.cpp
     ${LQ_INSTALL_SHELL_SOURCES}
@@ -104,7 +123,7 @@ add_library(lq_shell STATIC
 target_include_directories(lq_shell PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(lq_shell PRIVATE ${LQ_CHARSET_FLAGS} ${LQ_SIZE_FLAGS})
 target_include_directories(lq_shell PUBLIC ${LQ_ZLIB_INCLUDE})
-target_link_libraries(lq_shell PUBLIC lq_core ${LQ_ZLIB_STATIC} ${LQ_SYSTEM_LIBS})
+target_link_libraries(lq_shell PUBLIC lq_core lq_inflate ${LQ_SYSTEM_LIBS})
 # crc32 is asked for before the archives are read, so the linker takes the
 # installer's own (base/zlib_crc32.cpp) and never libz.a's crc32.o.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
@@ -117,7 +136,7 @@ endif()
 # packed payload in the generated folder.
 set(LQ_RC_INCLUDES ${CMAKE_SOURCE_DIR}/resources ${LQ_GENERATED})
 
-add_executable(LectorQuillerySetup WIN32 setup/win_main.cpp resources/installer.rc)
+add_executable(LectorQuillerySetup WIN32 setup/win_main.cpp ${LQ_ENTRY_SOURCE} resources/installer.rc)
 target_include_directories(LectorQuillerySetup PRIVATE ${LQ_RC_INCLUDES})
 target_compile_options(LectorQuillerySetup PRIVATE ${LQ_CHARSET_FLAGS} ${LQ_SIZE_FLAGS})
 target_link_libraries(LectorQuillerySetup PRIVATE lq_shell)

@@ -27,6 +27,8 @@ const ShortcutEntry kGroupEntries[kLanguageCount][3] = {
     {{kTraditionalProgram, kProgramFile}, {kTraditionalUninstaller, kUninstallerFile}, {nullptr, nullptr}},
 };
 
+const unsigned kNameCodePages[kLanguageCount] = {kAnsiCodePage, 936, 950};
+
 const ShortcutEntry kStartupEntries[kLanguageCount][2] = {
     {{kEnglishProgram, kProgramFile}, {nullptr, nullptr}},
     {{kSimplifiedProgram, kProgramFile}, {nullptr, nullptr}},
@@ -49,4 +51,8 @@ const ShortcutEntry* ProgramGroupEntries(int displayLanguage) {
 
 const ShortcutEntry* StartupEntries(int displayLanguage) {
     return kStartupEntries[LanguageIndex(displayLanguage)];
+}
+
+unsigned ShortcutNameCodePage(int displayLanguage) {
+    return kNameCodePages[LanguageIndex(displayLanguage)];
 }

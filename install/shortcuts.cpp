@@ -1,75 +1,99 @@
 #include "install/shortcuts.h"
 
-#include <windows.h>
 #include <shlobj.h>
 
-#include <cstring>
-
 #include "base/bounded_text.h"
+#include "base/late_calls.h"
+#include "base/target_path.h"
 #include "install/install_messages.h"
 #include "install/legacy_folder_path.h"
 #include "install/shell_folders.h"
-#include "base/target_path.h"
+#include "install/wide_path.h"
 
 namespace {
 
 // Defined here so that no uuid library needs to be linked.
 const GUID kClsidShellLink = {0x00021401, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-const GUID kIidShellLinkA = {0x000214EE, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const GUID kIidShellLinkW = {0x000214F9, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 const GUID kIidPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 const int kFirstIcon = 0;
-const char kLinkFormat[] = "%s\\%s.lnk";
+const unsigned kGbkCodePage = 936;  // the code page of the notices' Chinese line
+const char kSeparator[] = "\\";
+const char kLinkExtension[] = ".lnk";
+
+// The names, the installation folder and the code page of the names.
+struct LinkSource {
+    const char* installDir;  // ANSI
+    UINT nameCodePage;
+};
+
+LinkSource SourceOf(const InstallationRequest& request) {
+    return LinkSource{request.installDir, ShortcutNameCodePage(request.displayLanguage)};
+}
 
 int ReportNoStartMenuEntry(InstallationReport& report) {
     report.ShowNotice(kMessageNoStartMenuEntryChinese, kMessageNoStartMenuEntryEnglish);
     return 0;
 }
 
-int ReportNoGroupFolder(const char* folder, InstallationReport& report) {
+// The Chinese line shows the path in GBK, as the rest of that line; a path
+// that GBK cannot hold whole, or too long for the line, leaves it out.
+int ReportNoGroupFolder(const WCHAR* folder, InstallationReport& report) {
+    char gbkFolder[kPathCapacity];
     char chinese[kPathCapacity];
-    if (FormatText(chinese, sizeof chinese, kMessageNoGroupFolderChineseFormat, folder) < 0)
+    BOOL lossy = FALSE;
+    int converted = WideCharToMultiByte(kGbkCodePage, 0, folder, -1, gbkFolder, sizeof gbkFolder, nullptr, &lossy);
+    if (!converted || lossy || FormatText(chinese, sizeof chinese, kMessageNoGroupFolderChineseFormat, gbkFolder) < 0)
         CopyTextCut(chinese, sizeof chinese, kMessageNoGroupFolderChineseShort);
     report.ShowNotice(chinese, kMessageNoGroupFolderEnglish);
     return 0;
 }
 
 // Creates folder (one level) unless a file or folder of that name exists.
-int EnsureFolder(const char* folder) {
-    if (GetFileAttributesA(folder) != INVALID_FILE_ATTRIBUTES) return 1;
-    return CreateDirectoryA(folder, nullptr) ? 1 : 0;
+int EnsureFolder(const WCHAR* folder) {
+    if (GetFileAttributesW(folder) != INVALID_FILE_ATTRIBUTES) return 1;
+    return CreateDirectoryW(folder, nullptr) ? 1 : 0;
 }
 
-// Makes the link of one entry in folder; 0 when a path does not fit or the
-// link is not saved.
-int CreateEntryLink(const char* folder, const ShortcutEntry& entry, const char* installDir) {
-    char linkPath[kPathCapacity];
-    char targetPath[kPathCapacity];
-    if (FormatText(linkPath, sizeof linkPath, kLinkFormat, folder, entry.displayName) < 0) return 0;
-    if (!JoinPath(targetPath, sizeof targetPath, installDir, entry.targetFile)) return 0;
-    return CreateShellLink(targetPath, linkPath, entry.displayName);
+// "<folder>\<name>.lnk" into linkPath; 0 when it does not fit.
+int ComposeLinkPath(WCHAR* linkPath, const WCHAR* folder, const char* name, UINT nameCodePage) {
+    if (lstrlenW(folder) >= static_cast<int>(kPathCapacity)) return 0;
+    lstrcpyW(linkPath, folder);
+    return AppendConverted(linkPath, kSeparator, CP_ACP) && AppendConverted(linkPath, name, nameCodePage) &&
+           AppendConverted(linkPath, kLinkExtension, CP_ACP);
 }
 
-void SetWorkingDirectoryFromTarget(IShellLinkA* link, const char* targetPath) {
-    char directory[kPathCapacity];
-    if (FormatText(directory, sizeof directory, "%s", targetPath) < 0) return;
-    // The file names joined here are ASCII, so the last backslash is the
-    // separator and never the trail byte of a double-byte character.
-    char* separator = std::strrchr(directory, '\\');
+// Makes the link of one entry in folder; 0 when a path or the name does not
+// fit or convert, or the link is not saved.
+int CreateEntryLink(const WCHAR* folder, const char* displayName, const char* targetFile,
+                    const LinkSource& source) {
+    WCHAR linkPath[kPathCapacity];
+    WCHAR targetPath[kPathCapacity];
+    WCHAR description[kPathCapacity];
+    if (!ComposeLinkPath(linkPath, folder, displayName, source.nameCodePage)) return 0;
+    if (!ConvertPath(targetPath, source.installDir, CP_ACP) || !AppendConverted(targetPath, kSeparator, CP_ACP) ||
+        !AppendConverted(targetPath, targetFile, CP_ACP))
+        return 0;
+    if (!ConvertPath(description, displayName, source.nameCodePage)) return 0;
+    return CreateShellLink(targetPath, linkPath, description);
+}
+
+void SetWorkingDirectoryFromTarget(IShellLinkW* link, const WCHAR* targetPath) {
+    WCHAR directory[kPathCapacity];
+    if (lstrlenW(targetPath) >= static_cast<int>(kPathCapacity)) return;
+    lstrcpyW(directory, targetPath);
+    WCHAR* separator = nullptr;
+    for (WCHAR* p = directory; *p; ++p)
+        if (*p == L'\\') separator = p;
     if (!separator) return;
-    *separator = '\0';
+    *separator = L'\0';
     // A link without a working directory still starts its target.
     link->SetWorkingDirectory(directory);
 }
 
-int SaveLinkFile(IPersistFile* file, const char* linkPath) {
-    WCHAR wideLinkPath[kPathCapacity];
-    if (!MultiByteToWideChar(CP_ACP, 0, linkPath, -1, wideLinkPath, kPathCapacity)) return 0;
-    return SUCCEEDED(file->Save(wideLinkPath, TRUE)) ? 1 : 0;
-}
-
-int DescribeAndSaveLink(IShellLinkA* link, const char* targetPath, const char* linkPath,
-                        const char* description) {
+int DescribeAndSaveLink(IShellLinkW* link, const WCHAR* targetPath, const WCHAR* linkPath,
+                        const WCHAR* description) {
     if (FAILED(link->SetPath(targetPath))) return 0;
     // Description and icon only dress the link; it works without them.
     link->SetDescription(description);
@@ -77,15 +101,15 @@ int DescribeAndSaveLink(IShellLinkA* link, const char* targetPath, const char* l
     SetWorkingDirectoryFromTarget(link, targetPath);
     IPersistFile* file = nullptr;
     if (FAILED(link->QueryInterface(kIidPersistFile, reinterpret_cast<void**>(&file)))) return 0;
-    int saved = SaveLinkFile(file, linkPath);
+    int saved = SUCCEEDED(file->Save(linkPath, TRUE)) ? 1 : 0;
     file->Release();
     return saved;
 }
 
-int SaveShellLink(const char* targetPath, const char* linkPath, const char* description) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkA,
-                                reinterpret_cast<void**>(&link))))
+int SaveShellLink(const WCHAR* targetPath, const WCHAR* linkPath, const WCHAR* description) {
+    IShellLinkW* link = nullptr;
+    if (FAILED(LateCoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkW,
+                                    reinterpret_cast<void**>(&link))))
         return 0;
     int saved = DescribeAndSaveLink(link, targetPath, linkPath, description);
     link->Release();
@@ -94,37 +118,33 @@ int SaveShellLink(const char* targetPath, const char* linkPath, const char* desc
 
 }  // namespace
 
-int CreateShellLink(const char* targetPath, const char* linkPath, const char* description) {
-    if (FAILED(CoInitialize(nullptr))) return 0;
+int CreateShellLink(const WCHAR* targetPath, const WCHAR* linkPath, const WCHAR* description) {
+    if (FAILED(LateCoInitialize())) return 0;
     int saved = SaveShellLink(targetPath, linkPath, description);
-    CoUninitialize();
+    LateCoUninitialize();
     return saved;
 }
 
 int CreateShortcutGroup(const char* groupName, const ShortcutEntry* entries, int folderId,
                         const InstallationRequest& request, InstallationReport& report) {
-    char folder[kPathCapacity];
+    LinkSource source = SourceOf(request);
+    WCHAR folder[kPathCapacity];
     if (!GetSpecialFolderPath(folder, folderId, request.legacyShell, request.ntPlatform))
         return ReportNoStartMenuEntry(report);
     if (groupName && groupName[0]) {
-        char group[kPathCapacity];
-        if (!JoinPath(group, sizeof group, folder, groupName)) return ReportNoStartMenuEntry(report);
-        if (!EnsureFolder(group)) return ReportNoGroupFolder(group, report);
-        CopyTextCut(folder, sizeof folder, group);  // same capacity: never cut
+        if (!AppendConverted(folder, kSeparator, CP_ACP) || !AppendConverted(folder, groupName, source.nameCodePage))
+            return ReportNoStartMenuEntry(report);
+        if (!EnsureFolder(folder)) return ReportNoGroupFolder(folder, report);
     }
     int allSaved = 1;
     for (const ShortcutEntry* entry = entries; entry->displayName; ++entry)
-        if (!CreateEntryLink(folder, *entry, request.installDir)) allSaved = 0;
+        if (!CreateEntryLink(folder, entry->displayName, entry->targetFile, source)) allSaved = 0;
     return allSaved ? 1 : ReportNoStartMenuEntry(report);
 }
 
 void CreateDesktopShortcut(const char* targetFile, const char* displayName, const InstallationRequest& request) {
-    char targetPath[kPathCapacity];
-    char folder[kPathCapacity];
-    char linkPath[kPathCapacity];
-    if (!JoinPath(targetPath, sizeof targetPath, request.installDir, targetFile)) return;
+    WCHAR folder[kPathCapacity];
     if (!GetSpecialFolderPath(folder, kFolderDesktop, request.legacyShell, request.ntPlatform)) return;
-    if (FormatText(linkPath, sizeof linkPath, kLinkFormat, folder, displayName) < 0) return;
     // The desktop shortcut is an extra: its failure is not reported.
-    CreateShellLink(targetPath, linkPath, displayName);
+    CreateEntryLink(folder, displayName, targetFile, SourceOf(request));
 }

@@ -21,11 +21,13 @@ build=${LQ_BUILD_DIR:-$root/build}
 
 cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSANITIZE="$sanitize" >/dev/null
 cmake --build "$build/host" -j "$jobs"
+# The installer's inflate is built from zlib's source (cmake/zlib_inflate.cmake).
+"$root/scripts/fetch_zlib_source.sh" "$build"
 for arch in "${arches[@]}"; do
     toolchain=mingw-i686
     [ "$arch" = win64 ] && toolchain=mingw-x86_64
     cmake -S "$root" -B "$build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
-        -DHOST_TOOLS_DIR="$build/host/bin" >/dev/null
+        -DHOST_TOOLS_DIR="$build/host/bin" -DZLIB_SOURCE_DIR="$build/zlib" >/dev/null
     cmake --build "$build/$arch" -j "$jobs"
 done

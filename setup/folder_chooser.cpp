@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "base/late_calls.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
 #include "setup/enter_presses_button.h"
@@ -77,7 +78,7 @@ void BrowseForFolder(HWND dialog) {
     chooser.Flags = kChooserFlags;
     chooser.lpfnHook = FolderChooserHook;
     chooser.lpTemplateName = MAKEINTRESOURCEA(IDD_FOLDER_CHOOSER);
-    if (!GetOpenFileNameA(&chooser)) return;
+    if (!LateGetOpenFileNameA(&chooser)) return;
     char path[kPathCapacity];
     if (!ComposeChosenFolder(path, sizeof path, InstallDir, DefaultFolderName)) return;
     SetDlgItemTextA(dialog, IDC_PATH_FIELD, path);

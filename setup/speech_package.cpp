@@ -1,9 +1,9 @@
 #include "setup/speech_package.h"
 
 #include <windows.h>
-#include <shellapi.h>
 #include <zlib.h>
 
+#include "base/late_calls.h"
 #include "base/payload_resource.h"
 #include "install/payload_table.h"
 #include "setup/folder_path_rule.h"
@@ -98,7 +98,7 @@ int WriteAndOpenSpeechPackage(unsigned char* buffer, unsigned long capacity) {
     // Held while the shell is asked, so the file it is given is this one.
     // The package's own installer is not waited for, and its failure to
     // start is not ours to report.
-    ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+    LateShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
     CloseHandle(file);
     return 1;
 }

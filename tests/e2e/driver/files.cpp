@@ -2,12 +2,38 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <fstream>
 #include <sstream>
 
 namespace {
 
 bool IsDotEntry(const char* name) { return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0; }
+
+bool IsDotEntry(const wchar_t* name) { return std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0; }
+
+// Through the wide calls, so that names outside the ANSI code page (the
+// Chinese shortcuts on any system) are removed as well.
+void RemoveWideTree(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileW(path.c_str());
+        return;
+    }
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!IsDotEntry(found.cFileName)) names.push_back(found.cFileName);
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    for (const std::wstring& name : names) RemoveWideTree(path + L"\\" + name);
+    RemoveDirectoryW(path.c_str());
+}
 
 }  // namespace
 
@@ -37,15 +63,9 @@ bool FolderExists(const std::string& path) {
 }
 
 void RemoveTree(const std::string& path) {
-    const DWORD attributes = AttributesOf(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
-        return;
-    }
-    for (const std::string& name : NamesIn(path)) RemoveTree(path + "\\" + name);
-    RemoveDirectoryA(path.c_str());
+    wchar_t wide[MAX_PATH * 4];
+    if (!MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 4)) return;
+    RemoveWideTree(wide);
 }
 
 std::vector<std::string> NamesIn(const std::string& folder) {

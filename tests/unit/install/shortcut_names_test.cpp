@@ -9,6 +9,7 @@ namespace {
 
 struct Names {
     int displayLanguage;
+    unsigned codePage;
     const char* program;
     const char* uninstaller;
 };
@@ -16,17 +17,18 @@ struct Names {
 // Spelled as bytes so that the check does not depend on the compiler's
 // character-set conversion: GBK for 1, Big5 for 2.
 const Names kExpected[] = {
-    {0, "Korvo LectorQuillery", "UnInstall LectorQuillery"},
+    {0, 0, "Korvo LectorQuillery", "UnInstall LectorQuillery"},
     // 科沃笺羽声读, 科沃笺羽声读卸载
-    {1, "\xbf\xc6\xce\xd6\xbc\xe3\xd3\xf0\xc9\xf9\xb6\xc1",
+    {1, 936, "\xbf\xc6\xce\xd6\xbc\xe3\xd3\xf0\xc9\xf9\xb6\xc1",
      "\xbf\xc6\xce\xd6\xbc\xe3\xd3\xf0\xc9\xf9\xb6\xc1\xd0\xb6\xd4\xd8"},
     // 科沃箋羽聲讀, 科沃箋羽聲讀卸載
-    {2, "\xac\xec\xa8\x55\xba\xe0\xa6\xd0\xc1\x6e\xc5\xaa",
+    {2, 950, "\xac\xec\xa8\x55\xba\xe0\xa6\xd0\xc1\x6e\xc5\xaa",
      "\xac\xec\xa8\x55\xba\xe0\xa6\xd0\xc1\x6e\xc5\xaa\xa8\xf8\xb8\xfc"},
 };
 
-TEST(ShortcutNames, NamesAreTheBytesOfEachLanguage) {
+TEST(ShortcutNames, NamesAreTheBytesOfEachLanguageReadInItsOwnCodePage) {
     for (const Names& n : kExpected) {
+        EXPECT_EQ(n.codePage, ShortcutNameCodePage(n.displayLanguage)) << n.displayLanguage;
         EXPECT_STREQ(n.program, ProgramShortcutName(n.displayLanguage)) << n.displayLanguage;
         const ShortcutEntry* group = ProgramGroupEntries(n.displayLanguage);
         EXPECT_STREQ(n.program, group[0].displayName) << n.displayLanguage;
@@ -50,6 +52,7 @@ TEST(ShortcutNames, ListsPointAtTheProgramAndTheUninstallerAndEnd) {
 TEST(ShortcutNames, UnknownLanguageGetsTheEnglishNames) {
     for (int language : {-1, 3, 99}) {
         EXPECT_STREQ("Korvo LectorQuillery", ProgramShortcutName(language)) << language;
+        EXPECT_EQ(0u, ShortcutNameCodePage(language)) << language;
         EXPECT_STREQ("UnInstall LectorQuillery", ProgramGroupEntries(language)[1].displayName) << language;
         EXPECT_STREQ("Korvo LectorQuillery", StartupEntries(language)[0].displayName) << language;
     }

@@ -1,0 +1,37 @@
+// The system calls that the wizard's first page does not need: the folder
+// chooser's common dialog (comdlg32), the special folders and the shell's
+// "open" (shell32) and the shell's link object through COM (ole32). They are looked up at their first
+// use, in DLLs loaded by full path from the system directory
+// (system_library), so start-up maps none of these DLLs and the import
+// table names none of them. Owns the table of those entry points; relies on
+// LoadSystemLibrary.
+//
+// Each function does what the system call of the same name does. When the
+// DLL or the entry point cannot be had, it does nothing and fails as that
+// call reports failure: FALSE, E_FAIL, or SE_ERR_DLLNOTFOUND for
+// ShellExecuteA. A DLL once loaded stays for the
+// rest of the run: the COM objects and the dialog live in it, and the next
+// use finds it ready.
+#ifndef LQ_BASE_LATE_CALLS_H
+#define LQ_BASE_LATE_CALLS_H
+
+#include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+BOOL LateGetOpenFileNameA(OPENFILENAMEA* chooser);
+
+HRESULT LateSHGetMalloc(IMalloc** allocator);
+HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* items);
+BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path);
+HINSTANCE LateShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
+                            const char* directory, int showCommand);
+
+HRESULT LateCoInitialize();
+// Nothing to undo when ole32 was never had: CoInitialize failed then.
+void LateCoUninitialize();
+HRESULT LateCoCreateInstance(REFCLSID classId, IUnknown* outer, DWORD context, REFIID interfaceId,
+                             void** object);
+
+#endif
