@@ -34,3 +34,6 @@ target_include_directories(lq_inflate PUBLIC ${ZLIB_SOURCE_DIR})
 target_compile_definitions(lq_inflate PRIVATE NO_GZIP)
 target_compile_options(lq_inflate PRIVATE -Os -ffunction-sections -fdata-sections
                        -fno-asynchronous-unwind-tables -fno-unwind-tables)
+# The inner loop that turns codes into bytes: built for speed, the rest for
+# size. About 300 bytes more, an eighth off the installation's inflating.
+set_source_files_properties(${ZLIB_SOURCE_DIR}/inffast.c PROPERTIES COMPILE_OPTIONS -O2)

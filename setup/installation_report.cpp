@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "resources/resource_ids.h"
 #include "setup/message_box.h"
 #include "setup/program_state.h"
+#include "setup/progress_class.h"
 
 InstallationRequest WizardInstallationRequest() {
     InstallationRequest request;
@@ -18,9 +18,12 @@ InstallationRequest WizardInstallationRequest() {
     return request;
 }
 
-ProgressBarReport::ProgressBarReport(HWND dialog) : dialog_(dialog), bar_(GetDlgItem(dialog, IDC_PROGRESS)) {}
+// The bar is made real here, before the installation's first value.
+ProgressBarReport::ProgressBarReport(HWND dialog) : dialog_(dialog), bar_(ProvideProgressBar(dialog)) {}
 
 void ProgressBarReport::ShowProgress(int percent) {
+    // Without a bar (no common-controls library) the installation goes on unseen.
+    if (!bar_) return;
     // The value first, while the bar is hidden and nothing is painted; the
     // bar then appears with it in one paint.
     SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
@@ -29,6 +32,7 @@ void ProgressBarReport::ShowProgress(int percent) {
 }
 
 void ProgressBarReport::SetProgress(int percent) {
+    if (!bar_) return;
     SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
     // Nothing else runs the message loop meanwhile: paint now.
     UpdateWindow(bar_);

@@ -14,7 +14,8 @@ InstallationRequest WizardInstallationRequest();
 
 // Shows progress on dialog's progress bar, painted at once each time since
 // nothing pumps messages during the installation, and notices in the
-// bilingual message box owned by dialog.
+// bilingual message box owned by dialog. Construction makes the bar a real
+// one (ProvideProgressBar); without one, progress is not shown.
 class ProgressBarReport : public InstallationReport {
 public:
     explicit ProgressBarReport(HWND dialog);

@@ -55,8 +55,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     CopyTextCut(DefaultFolderName, sizeof DefaultFolderName, kDefaultFolderName);
     int exitCode = StartGlyphAtlas();
     if (exitCode != kExitNormal) return exitCode;
+    // The real bar's library is loaded when the installation shows the bar.
     // A missing class makes the wizard's creation fail, which is reported below.
-    RegisterProgressBarClass();
+    RegisterProgressBarStandIn(instance);
     exitCode = RunWizard();
     DestroyGlyphAtlas();
     return exitCode;

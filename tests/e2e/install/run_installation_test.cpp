@@ -106,6 +106,54 @@ TEST_F(Installation, WizardsProgressBarShowsAndPassesEveryStepInOrder) {
     DestroyWindow(dialog);
 }
 
+HWND MakeWizard() {
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
+                              PassiveDialogProc, 0);
+}
+
+RECT PlaceInParent(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+// The wizard starts without the common-controls library: its bar is a
+// stand-in until the installation asks for it, and then it is a real bar
+// that no one can tell from one made from the template with the library.
+TEST(ProgressBarStandIn, IsReplacedByARealBarLikeTheTemplates) {
+    ASSERT_EQ(1, RegisterProgressBarStandIn(GetModuleHandleA(nullptr)));
+    HWND wizard = MakeWizard();
+    ASSERT_NE(nullptr, wizard);
+    HWND bar = ProvideProgressBar(wizard);
+    ASSERT_NE(nullptr, bar);
+    EXPECT_EQ(bar, GetDlgItem(wizard, IDC_PROGRESS));
+    EXPECT_EQ(bar, ProvideProgressBar(wizard));
+    // The stand-in class is gone: the template now makes real bars itself.
+    HWND reference = MakeWizard();
+    ASSERT_NE(nullptr, reference);
+    HWND expected = GetDlgItem(reference, IDC_PROGRESS);
+    char className[64] = "", text[64] = "";
+    GetClassNameA(bar, className, sizeof className);
+    GetWindowTextA(bar, text, sizeof text);
+    EXPECT_STREQ("msctls_progress32", className);
+    EXPECT_STREQ("Progress1", text);
+    EXPECT_EQ(GetClassLongPtrA(expected, GCLP_HMODULE), GetClassLongPtrA(bar, GCLP_HMODULE));
+    EXPECT_EQ(GetWindowLongA(expected, GWL_STYLE), GetWindowLongA(bar, GWL_STYLE));
+    EXPECT_EQ(GetWindowLongA(expected, GWL_EXSTYLE), GetWindowLongA(bar, GWL_EXSTYLE));
+    const RECT expectedPlace = PlaceInParent(expected), place = PlaceInParent(bar);
+    EXPECT_TRUE(EqualRect(&expectedPlace, &place));
+    EXPECT_EQ(GetDlgCtrlID(GetWindow(expected, GW_HWNDPREV)), GetDlgCtrlID(GetWindow(bar, GW_HWNDPREV)));
+    EXPECT_EQ(nullptr, GetWindow(bar, GW_HWNDNEXT));
+    // Each bar has its own dialog's font.
+    EXPECT_EQ(SendMessageA(reference, WM_GETFONT, 0, 0), SendMessageA(expected, WM_GETFONT, 0, 0));
+    EXPECT_EQ(SendMessageA(wizard, WM_GETFONT, 0, 0), SendMessageA(bar, WM_GETFONT, 0, 0));
+    SendMessageA(bar, PBM_SETPOS, 45, 0);
+    EXPECT_EQ(45, SendMessageA(bar, PBM_GETPOS, 0, 0));
+    DestroyWindow(reference);
+    DestroyWindow(wizard);
+}
+
 TEST_F(Installation, MakesTheGroupTheDesktopAndTheStartupShortcuts) {
     ASSERT_EQ(1, Install());
     std::string group = programs_ + "\\" + kEnglishName;
