@@ -4,9 +4,9 @@
 
 namespace {
 
-enum LateLibrary { kComdlg32, kShell32, kOle32, kLateLibraryCount };
+enum LateLibrary { kComdlg32, kShell32, kOle32, kUxtheme, kLateLibraryCount };
 
-const char* const kLibraryNames[kLateLibraryCount] = {"comdlg32.dll", "shell32.dll", "ole32.dll"};
+const char* const kLibraryNames[kLateLibraryCount] = {"comdlg32.dll", "shell32.dll", "ole32.dll", "uxtheme.dll"};
 
 enum LateCall {
     kGetOpenFileNameA,
@@ -17,6 +17,7 @@ enum LateCall {
     kCoInitialize,
     kCoUninitialize,
     kCoCreateInstance,
+    kSetWindowTheme,
     kLateCallCount
 };
 
@@ -34,6 +35,7 @@ const LateCallEntry kLateCalls[kLateCallCount] = {
     {kOle32, "CoInitialize"},
     {kOle32, "CoUninitialize"},
     {kOle32, "CoCreateInstance"},
+    {kUxtheme, "SetWindowTheme"},
 };
 
 // One thread: plain values, filled at first use. Never freed (see the header).
@@ -101,4 +103,9 @@ HRESULT LateCoCreateInstance(REFCLSID classId, IUnknown* outer, DWORD context, R
                              void** object) {
     auto* call = Find<decltype(CoCreateInstance)>(kCoCreateInstance);
     return call ? call(classId, outer, context, interfaceId, object) : E_FAIL;
+}
+
+HRESULT LateSetWindowTheme(HWND window, const WCHAR* application, const WCHAR* classList) {
+    auto* call = Find<decltype(SetWindowTheme)>(kSetWindowTheme);
+    return call ? call(window, application, classList) : E_FAIL;
 }

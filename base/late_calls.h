@@ -1,6 +1,7 @@
 // The system calls that the wizard's first page does not need: the folder
 // chooser's common dialog (comdlg32), the special folders and the shell's
-// "open" (shell32) and the shell's link object through COM (ole32). They are looked up at their first
+// "open" (shell32), the shell's link object through COM (ole32) and the
+// progress bar's theme (uxtheme). They are looked up at their first
 // use, in DLLs loaded by full path from the system directory
 // (system_library), so start-up maps none of these DLLs and the import
 // table names none of them. Owns the table of those entry points; relies on
@@ -19,6 +20,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <uxtheme.h>
 
 BOOL LateGetOpenFileNameA(OPENFILENAMEA* chooser);
 
@@ -27,6 +29,10 @@ HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* i
 BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path);
 HINSTANCE LateShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
                             const char* directory, int showCommand);
+
+// Where the system has no theme library (before XP), E_FAIL: nothing is
+// themed there anyway.
+HRESULT LateSetWindowTheme(HWND window, const WCHAR* application, const WCHAR* classList);
 
 HRESULT LateCoInitialize();
 // Nothing to undo when ole32 was never had: CoInitialize failed then.
