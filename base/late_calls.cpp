@@ -4,9 +4,9 @@
 
 namespace {
 
-enum LateLibrary { kComdlg32, kShell32, kOle32, kUxtheme, kLateLibraryCount };
+enum LateLibrary { kComdlg32, kShell32, kOle32, kComctl32, kUxtheme, kLateLibraryCount };
 
-const char* const kLibraryNames[kLateLibraryCount] = {"comdlg32.dll", "shell32.dll", "ole32.dll", "uxtheme.dll"};
+const char* const kLibraryNames[kLateLibraryCount] = {"comdlg32.dll", "shell32.dll", "ole32.dll", "comctl32.dll", "uxtheme.dll"};
 
 enum LateCall {
     kGetOpenFileNameA,
@@ -17,6 +17,7 @@ enum LateCall {
     kCoInitialize,
     kCoUninitialize,
     kCoCreateInstance,
+    kInitCommonControlsEx,
     kSetWindowTheme,
     kLateCallCount
 };
@@ -35,6 +36,7 @@ const LateCallEntry kLateCalls[kLateCallCount] = {
     {kOle32, "CoInitialize"},
     {kOle32, "CoUninitialize"},
     {kOle32, "CoCreateInstance"},
+    {kComctl32, "InitCommonControlsEx"},
     {kUxtheme, "SetWindowTheme"},
 };
 
@@ -103,6 +105,11 @@ HRESULT LateCoCreateInstance(REFCLSID classId, IUnknown* outer, DWORD context, R
                              void** object) {
     auto* call = Find<decltype(CoCreateInstance)>(kCoCreateInstance);
     return call ? call(classId, outer, context, interfaceId, object) : E_FAIL;
+}
+
+BOOL LateInitCommonControlsEx(const INITCOMMONCONTROLSEX* classes) {
+    auto* call = Find<decltype(InitCommonControlsEx)>(kInitCommonControlsEx);
+    return call ? call(classes) : FALSE;
 }
 
 HRESULT LateSetWindowTheme(HWND window, const WCHAR* application, const WCHAR* classList) {

@@ -1,7 +1,7 @@
 // The system calls that the wizard's first page does not need: the folder
 // chooser's common dialog (comdlg32), the special folders and the shell's
-// "open" (shell32), the shell's link object through COM (ole32) and the
-// progress bar's theme (uxtheme). They are looked up at their first
+// "open" (shell32), the shell's link object through COM (ole32), the
+// progress bar's class (comctl32) and its theme (uxtheme). They are looked up at their first
 // use, in DLLs loaded by full path from the system directory
 // (system_library), so start-up maps none of these DLLs and the import
 // table names none of them. Owns the table of those entry points; relies on
@@ -17,6 +17,7 @@
 #define LQ_BASE_LATE_CALLS_H
 
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -29,6 +30,8 @@ HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* i
 BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path);
 HINSTANCE LateShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
                             const char* directory, int showCommand);
+
+BOOL LateInitCommonControlsEx(const INITCOMMONCONTROLSEX* classes);
 
 // Where the system has no theme library (before XP), E_FAIL: nothing is
 // themed there anyway.

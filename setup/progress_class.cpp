@@ -3,13 +3,10 @@
 #include <commctrl.h>
 
 #include "base/late_calls.h"
-#include "base/system_library.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
-typedef BOOL(WINAPI* InitCommonControlsExFn)(const INITCOMMONCONTROLSEX*);
-const char kCommonControlsDll[] = "comctl32.dll";
 const char kProgressClass[] = PROGRESS_CLASSA;
 // A theme name that matches no theme: the control draws itself classically.
 const WCHAR kNoTheme[] = L" ";
@@ -67,16 +64,11 @@ HWND CreateRealBar(HWND dialog, const BarPlacement& placement) {
 int RegisterProgressBarClass() {
     // Not a static import: the library is not mapped from the system
     // directory by every Windows, so a planted copy could be loaded instead.
-    // Never freed: the class must stay registered for the whole run.
-    HMODULE library = LoadSystemLibrary(kCommonControlsDll);
-    if (!library) return 0;
-    InitCommonControlsExFn init = reinterpret_cast<InitCommonControlsExFn>(
-        reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
-    if (!init) return 0;
+    // It stays loaded: the class must stay registered for the whole run.
     INITCOMMONCONTROLSEX classes;
     classes.dwSize = sizeof classes;
     classes.dwICC = ICC_PROGRESS_CLASS;
-    return init(&classes) ? 1 : 0;
+    return LateInitCommonControlsEx(&classes) ? 1 : 0;
 }
 
 int RegisterProgressBarStandIn(HINSTANCE instance) {

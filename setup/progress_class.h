@@ -4,7 +4,7 @@
 // installation; so start-up registers a stand-in class of the same name in
 // the program's own module, from which the dialog makes its hidden control,
 // and the installation puts a real bar in the stand-in's place before it
-// shows it. Relies on LoadSystemLibrary.
+// shows it. Relies on the late-bound system calls (base/late_calls).
 #ifndef LQ_SETUP_PROGRESS_CLASS_H
 #define LQ_SETUP_PROGRESS_CLASS_H
 
