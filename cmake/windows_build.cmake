@@ -113,6 +113,7 @@ add_library(lq_shell STATIC
     render/licence_item.cpp
     render/check_box.cpp
     base/payload_resource.cpp
+    base/unpredictable_value.cpp
     base/system_library.cpp
     base/late_calls.cpp
     install/extract_payload.cpp

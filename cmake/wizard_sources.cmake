@@ -10,6 +10,7 @@ set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/show_page.cpp
     setup/licence_loader.cpp
     setup/folder_chooser.cpp
+    setup/busy_pump.cpp
     setup/installation_report.cpp
     setup/enter_presses_button.cpp
     setup/installation_run.cpp

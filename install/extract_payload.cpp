@@ -1,46 +1,50 @@
 #include "install/extract_payload.h"
 
-#include <windows.h>
 #include <zlib.h>
 
+#include "base/crc32_bitwise.h"
 #include "base/payload_resource.h"
+#include "install/file_calls.h"
 
 namespace {
 
-DWORD CreationAttributes(int readOnly, int hidden) {
-    DWORD attributes = (readOnly ? FILE_ATTRIBUTE_READONLY : 0) | (hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
-    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
-}
+// Writes each piece as it comes and counts it.
+class FileSink : public PayloadPieceSink {
+public:
+    FileSink(HANDLE file, unsigned long expectedSize, int withCrc, ExtractionProgress& progress)
+        : file_(file), expected_(expectedSize), withCrc_(withCrc), progress_(progress), written_{0, 0} {}
+
+    int TakePiece(const unsigned char* piece, unsigned long length) override {
+        // More than the table says: not the file that was packed.
+        if (length > expected_ - written_.size) return 0;
+        if (!WritePayloadFile(file_, piece, length)) return 0;
+        written_.size += length;
+        if (withCrc_) written_.crc = Crc32Bitwise(written_.crc, piece, length);
+        progress_.PieceWritten(length);
+        return 1;
+    }
+    const ExtractedFile& Written() const { return written_; }
+
+private:
+    HANDLE file_;
+    unsigned long expected_;
+    int withCrc_;
+    ExtractionProgress& progress_;
+    ExtractedFile written_;
+};
 
 }  // namespace
 
-int WritePayloadFile(const char* path, const unsigned char* data, unsigned long length, int readOnly,
-                     int hidden) {
-    // The attributes are given at creation; the handle writes all the same.
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, CreationAttributes(readOnly, hidden),
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 0;
+int WritePayloadFile(HANDLE file, const unsigned char* data, unsigned long length) {
     DWORD written = 0;
-    const BOOL complete = WriteFile(file, data, length, &written, nullptr) && written == length;
-    // The system holds every written byte once WriteFile returns; the
-    // close has nothing left to lose.
-    CloseHandle(file);
-    if (complete) return 1;
-    // A file cut short (a full disk) is worth nothing to anyone.
-    RemovePayloadFile(path);
-    return 0;
+    return length == 0 || (CallWriteFile(file, data, length, &written) && written == length) ? 1 : 0;
 }
 
-int ExtractPayload(unsigned id, const char* path, unsigned char* buffer, unsigned long capacity,
-                   int readOnly, int hidden) {
-    unsigned long length = capacity;
-    if (DecompressPayloadResource(id, buffer, &length) != Z_OK) return 0;
-    return WritePayloadFile(path, buffer, length, readOnly, hidden);
-}
-
-void RemovePayloadFile(const char* path) {
-    // A read-only file cannot be deleted. Should either call fail, the file
-    // stays: there is nothing more to try.
-    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path);
+int ExtractPayload(unsigned id, unsigned long expectedSize, HANDLE file, unsigned char* piece, unsigned long capacity,
+                   int withCrc, ExtractionProgress& progress, ExtractedFile* written) {
+    FileSink sink(file, expectedSize, withCrc, progress);
+    if (InflatePayloadResource(id, piece, capacity, sink) != Z_OK) return 0;
+    if (sink.Written().size != expectedSize) return 0;
+    *written = sink.Written();
+    return 1;
 }

@@ -1,26 +1,39 @@
-// Turning one payload resource into a new file on disk with its read-only
-// and hidden attributes, and removing such a file again. Shows nothing: the
-// caller decides what a failure means.
+// Writing one payload resource into a file, piece by piece, so that memory
+// does not grow with the payload. Shows nothing: the caller decides what a
+// failure means.
 #ifndef LQ_INSTALL_EXTRACT_PAYLOAD_H
 #define LQ_INSTALL_EXTRACT_PAYLOAD_H
 
-// Decompresses resource id of the running executable into buffer (capacity
-// bytes) and writes it to a new file at path (WritePayloadFile). Returns 1
-// when the whole file was written, 0 otherwise. A resource that is missing,
-// corrupt or larger than the capacity leaves path untouched.
-int ExtractPayload(unsigned id, const char* path, unsigned char* buffer, unsigned long capacity,
-                   int readOnly, int hidden);
+#include <windows.h>
 
-// Creates the file at path, which must not exist yet, with
-// FILE_ATTRIBUTE_READONLY and FILE_ATTRIBUTE_HIDDEN as asked, and writes the
-// length bytes of data into it in one write. Returns 1 when every byte was
-// written; otherwise 0, and no file is left at path (an existing file there
-// is left alone).
-int WritePayloadFile(const char* path, const unsigned char* data, unsigned long length, int readOnly,
-                     int hidden);
+#include <cstdint>
 
-// Deletes the file at path, read-only or not. A file that cannot be deleted
-// (held open, say) stays, with its read-only attribute cleared.
-void RemovePayloadFile(const char* path);
+// Told of every piece written, so that the caller can show the progress
+// and answer its messages between pieces.
+class ExtractionProgress {
+public:
+    virtual void PieceWritten(unsigned long length) = 0;
+
+protected:
+    ~ExtractionProgress() {}
+};
+
+// What one extraction wrote.
+struct ExtractedFile {
+    unsigned long size;  // bytes
+    std::uint32_t crc;   // their CRC-32, when asked for
+};
+
+// Decompresses resource id of the running executable through piece
+// (capacity bytes) and writes it to the open file. Returns 1 when the whole
+// stream was written and it came to expectedSize bytes, with *written
+// filled (its crc only when withCrc is set); 0 otherwise, with the file
+// holding some of it.
+int ExtractPayload(unsigned id, unsigned long expectedSize, HANDLE file, unsigned char* piece, unsigned long capacity,
+                   int withCrc, ExtractionProgress& progress, ExtractedFile* written);
+
+// Writes length bytes of data to the open file in one call. Returns 1 when
+// every byte was written.
+int WritePayloadFile(HANDLE file, const unsigned char* data, unsigned long length);
 
 #endif

@@ -30,6 +30,9 @@ public:
     // Shows a notice with OK only: a Chinese MixedText line (GBK) and an
     // English line. The engine goes on once it is closed.
     virtual void ShowNotice(const char* chinese, const char* english) = 0;
+    // Called between pieces of the work, a few milliseconds apart at most:
+    // the wizard answers its messages here, taking no input meanwhile.
+    virtual void Pulse() = 0;
 
 protected:
     ~InstallationReport() {}

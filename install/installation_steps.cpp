@@ -16,7 +16,6 @@ const InstallationStep InstallationSteps[] = {
     {kStepExtractThrough, kThroughLastEntry},
     {kStepPutFilesInPlace, 0},
     {kStepSetProgress, 90},
-    {kStepWriteSettings, 0},
     {kStepProgramGroup, 0},
     {kStepSetProgress, 94},
     {kStepDesktopShortcut, 0},
@@ -29,4 +28,19 @@ const int InstallationStepCount = sizeof InstallationSteps / sizeof Installation
 int ExtractionEnd(int through, int tableCount) {
     if (through == kThroughLastEntry || through > tableCount) return tableCount;
     return through < 0 ? 0 : through;
+}
+
+int StretchEndProgress(int index) {
+    for (int i = index + 1; i < InstallationStepCount; ++i)
+        if (InstallationSteps[i].action == kStepShowProgress || InstallationSteps[i].action == kStepSetProgress)
+            return InstallationSteps[i].value;
+    return 100;
+}
+
+int ProgressWithin(int from, int to, unsigned long long done, unsigned long long total) {
+    if (total == 0 || to <= from + 1) return from;
+    if (done >= total) return to - 1;
+    // done < total, so this stays below to; the product fits 64 bits for
+    // any 32-bit-addressable payload and a span of at most 100.
+    return from + static_cast<int>(done * static_cast<unsigned long long>(to - from) / total);
 }

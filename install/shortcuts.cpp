@@ -5,6 +5,7 @@
 #include "base/bounded_text.h"
 #include "base/late_calls.h"
 #include "base/target_path.h"
+#include "install/file_calls.h"
 #include "install/install_messages.h"
 #include "install/legacy_folder_path.h"
 #include "install/shell_folders.h"
@@ -21,6 +22,11 @@ const int kFirstIcon = 0;
 const unsigned kGbkCodePage = 936;  // the code page of the notices' Chinese line
 const char kSeparator[] = "\\";
 const char kLinkExtension[] = ".lnk";
+// A link is saved under this name beside it, then moved over it: a crash
+// leaves the old link or the new one, never a part of one. Shorter than
+// any link's name, so it fits wherever the link does.
+const WCHAR kSavingName[] = L"~lq.tmp";
+const DWORD kReplaceLink = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
 
 // The names, the installation folder and the code page of the names.
 struct LinkSource {
@@ -52,8 +58,8 @@ int ReportNoGroupFolder(const WCHAR* folder, InstallationReport& report) {
 
 // Creates folder (one level) unless a file or folder of that name exists.
 int EnsureFolder(const WCHAR* folder) {
-    if (GetFileAttributesW(folder) != INVALID_FILE_ATTRIBUTES) return 1;
-    return CreateDirectoryW(folder, nullptr) ? 1 : 0;
+    if (CallGetFileAttributesW(folder) != INVALID_FILE_ATTRIBUTES) return 1;
+    return CallCreateDirectoryW(folder) ? 1 : 0;
 }
 
 // "<folder>\<name>.lnk" into linkPath; 0 when it does not fit.
@@ -92,6 +98,27 @@ void SetWorkingDirectoryFromTarget(IShellLinkW* link, const WCHAR* targetPath) {
     link->SetWorkingDirectory(directory);
 }
 
+// Saves the link whole under its saving name, then moves it over linkPath.
+int SaveBeside(IPersistFile* file, const WCHAR* linkPath) {
+    WCHAR saving[kPathCapacity];
+    int folderLength = lstrlenW(linkPath);
+    while (folderLength > 0 && linkPath[folderLength - 1] != L'\\') --folderLength;
+    if (folderLength + lstrlenW(kSavingName) >= static_cast<int>(kPathCapacity)) return 0;
+    lstrcpynW(saving, linkPath, folderLength + 1);
+    lstrcpyW(saving + folderLength, kSavingName);
+    // Left by a run that was cut off while saving: of no use to anyone.
+    CallDeleteFileW(saving);
+    BeforeOtherFileCall();
+    // Not remembered as the link's file: it is renamed at once.
+    if (FAILED(file->Save(saving, FALSE))) {
+        CallDeleteFileW(saving);
+        return 0;
+    }
+    if (CallMoveFileW(saving, linkPath, kReplaceLink)) return 1;
+    CallDeleteFileW(saving);
+    return 0;
+}
+
 int DescribeAndSaveLink(IShellLinkW* link, const WCHAR* targetPath, const WCHAR* linkPath,
                         const WCHAR* description) {
     if (FAILED(link->SetPath(targetPath))) return 0;
@@ -101,7 +128,7 @@ int DescribeAndSaveLink(IShellLinkW* link, const WCHAR* targetPath, const WCHAR*
     SetWorkingDirectoryFromTarget(link, targetPath);
     IPersistFile* file = nullptr;
     if (FAILED(link->QueryInterface(kIidPersistFile, reinterpret_cast<void**>(&file)))) return 0;
-    int saved = SUCCEEDED(file->Save(linkPath, TRUE)) ? 1 : 0;
+    int saved = SaveBeside(file, linkPath);
     file->Release();
     return saved;
 }

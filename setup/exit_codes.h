@@ -4,8 +4,11 @@
 #define LQ_SETUP_EXIT_CODES_H
 
 enum {
-    kExitNormal = 0,       // the wizard ran and ended (installed or cancelled)
-    kExitStartFailed = 1,  // no memory, atlas unreadable, or no wizard window
+    kExitNormal = 0,        // installed, or ended by the user
+    kExitStartFailed = 1,   // no memory, atlas unreadable, or no wizard window
+    kExitNotInstalled = 2,  // the installation failed; the folder is as it was
+    kExitNotRestored = 3,   // it failed, and the previous installation is not fully restored yet:
+                            // running the installer again completes it
 };
 
 #endif

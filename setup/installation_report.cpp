@@ -2,9 +2,14 @@
 
 #include <commctrl.h>
 
+#include "setup/busy_pump.h"
 #include "setup/message_box.h"
 #include "setup/program_state.h"
 #include "setup/progress_class.h"
+
+namespace {
+const DWORD kPulseIntervalMs = 15;
+}  // namespace
 
 InstallationRequest WizardInstallationRequest() {
     InstallationRequest request;
@@ -19,7 +24,8 @@ InstallationRequest WizardInstallationRequest() {
 }
 
 // The bar is made real here, before the installation's first value.
-ProgressBarReport::ProgressBarReport(HWND dialog) : dialog_(dialog), bar_(ProvideProgressBar(dialog)) {}
+ProgressBarReport::ProgressBarReport(HWND dialog)
+    : dialog_(dialog), bar_(ProvideProgressBar(dialog)), lastPulse_(GetTickCount()) {}
 
 void ProgressBarReport::ShowProgress(int percent) {
     // Without a bar (no common-controls library) the installation goes on unseen.
@@ -34,8 +40,17 @@ void ProgressBarReport::ShowProgress(int percent) {
 void ProgressBarReport::SetProgress(int percent) {
     if (!bar_) return;
     SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
-    // Nothing else runs the message loop meanwhile: paint now.
+    // The bar is seen moving even between the pulses' repaints.
     UpdateWindow(bar_);
+}
+
+void ProgressBarReport::Pulse() {
+    // Often enough that no message waits long, seldom enough to cost
+    // nothing beside the work.
+    const DWORD now = GetTickCount();
+    if (now - lastPulse_ < kPulseIntervalMs) return;
+    lastPulse_ = now;
+    AnswerWhileBusy();
 }
 
 void ProgressBarReport::ShowNotice(const char* chinese, const char* english) {

@@ -12,9 +12,9 @@
 // options, NtPlatform, LegacyShell and DisplayLanguage. Points at InstallDir.
 InstallationRequest WizardInstallationRequest();
 
-// Shows progress on dialog's progress bar, painted at once each time since
-// nothing pumps messages during the installation, and notices in the
-// bilingual message box owned by dialog. Construction makes the bar a real
+// Shows progress on dialog's progress bar, painted at once each time, and
+// notices in the bilingual message box owned by dialog; answers the
+// wizard's messages between pieces of the work (busy_pump). Construction makes the bar a real
 // one (ProvideProgressBar); without one, progress is not shown.
 class ProgressBarReport : public InstallationReport {
 public:
@@ -22,10 +22,14 @@ public:
     void ShowProgress(int percent) override;
     void SetProgress(int percent) override;
     void ShowNotice(const char* chinese, const char* english) override;
+    // Answers the wizard's messages, taking no input; a few dozen times a
+    // second at most.
+    void Pulse() override;
 
 private:
     HWND dialog_;
     HWND bar_;
+    DWORD lastPulse_;
 };
 
 #endif

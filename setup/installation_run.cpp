@@ -6,6 +6,8 @@
 #include "install/payload_table.h"
 #include "install/run_installation.h"
 #include "resources/resource_ids.h"
+#include "setup/busy_pump.h"
+#include "setup/exit_codes.h"
 #include "setup/folder_path_rule.h"
 #include "setup/installation_report.h"
 #include "setup/message_box.h"
@@ -19,20 +21,16 @@ namespace {
 
 const int kMessageLineCapacity = 128;
 const DWORD kWaitSliceMs = 50;
-// Bounds the repaints per slice, so a window that never validates itself
-// cannot hold the wait.
-const int kPaintsPerSlice = 32;
 const int kRunButtons[] = {IDC_NEXT, IDC_BACK, IDC_CANCEL, IDC_WAIT_LABEL};
 
-struct MessageRange {
-    UINT first, last;
+// How a failed installation is told and ends.
+struct Failure {
+    const char* chinese;
+    const char* english;
+    int exitCode;
 };
-// Keyboard, client-area mouse and non-client mouse (close box, caption).
-const MessageRange kInputMessages[] = {
-    {WM_KEYFIRST, WM_KEYLAST},
-    {WM_MOUSEFIRST, WM_MOUSELAST},
-    {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
-};
+const Failure kNotInstalledFailure = {kMessageInstallFailedChinese, kMessageInstallFailedEnglish, kExitNotInstalled};
+const Failure kNotRestoredFailure = {kMessageNotRestoredChinese, kMessageNotRestoredEnglish, kExitNotRestored};
 
 void TakeOptions(HWND dialog) {
     DesktopIconOption = IsDlgButtonChecked(dialog, IDC_DESKTOP_OPTION) == BST_CHECKED;
@@ -61,19 +59,6 @@ void CentrePointer(HWND dialog) {
     if (PointerTarget(rect, ScreenPoint{pointer.x, pointer.y}, &target)) SetCursorPos(target.x, target.y);
 }
 
-void DiscardInput() {
-    MSG message;
-    for (const MessageRange& range : kInputMessages)
-        while (PeekMessageA(&message, nullptr, range.first, range.last, PM_REMOVE)) {
-        }
-}
-
-void PaintPending() {
-    MSG message;
-    for (int i = 0; i < kPaintsPerSlice && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
-        DispatchMessageA(&message);
-}
-
 // Sleeps in slices until the floor has passed since start, throwing away
 // whatever input arrives and letting only repaints through, so the wizard
 // stays drawn but takes nothing. Input queued during the installation is
@@ -82,8 +67,7 @@ void PaintPending() {
 // command posted to the dialog) would end such a wait at once, over and over.
 void WaitOutFloor(DWORD start) {
     for (;;) {
-        DiscardInput();
-        PaintPending();
+        AnswerWhileBusy();
         const std::uint32_t remaining = FloorRemainingMs(start, GetTickCount(), kInstallationFloorMs);
         if (remaining == 0) return;
         Sleep(remaining < kWaitSliceMs ? remaining : kWaitSliceMs);
@@ -140,11 +124,14 @@ void RunInstallationWithReport(HWND dialog) {
     SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     CentrePointer(dialog);
     ProgressBarReport report(dialog);
-    const int installed = RunInstallation(WizardInstallationRequest(), report);
+    const InstallationOutcome outcome = RunInstallation(WizardInstallationRequest(), report);
     WaitOutFloor(start);
-    if (installed)
+    if (outcome == kInstalled) {
         OfferSpeechRuntime(dialog);
-    else
-        ShowMessageBox(kMessageInstallFailedChinese, kMessageInstallFailedEnglish, kMessageBoxOk, dialog);
+    } else {
+        const Failure& failure = outcome == kNotRestored ? kNotRestoredFailure : kNotInstalledFailure;
+        ExitCode = failure.exitCode;
+        ShowMessageBox(failure.chinese, failure.english, kMessageBoxOk, dialog);
+    }
     WizardState = kWizardQuit;
 }

@@ -18,3 +18,8 @@ const char kMessageSpeechOfferEnglish[] =
 const char kMessageInstallFailedChinese[] = "安装失败！请检查一下系统后，再重新安装。谢谢！";
 const char kMessageInstallFailedEnglish[] =
     "Installation failed. Please check your system (quit all Korvo applications) and try again.";
+
+const char kMessageNotRestoredChinese[] =
+    "安装失败！原有的安装还没有完全恢复。请退出所有 Korvo 程序，再运行一次安装程序即可恢复。";
+const char kMessageNotRestoredEnglish[] =
+    "Installation failed; the previous installation is not fully restored yet. Run the installer again to complete it.";

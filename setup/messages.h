@@ -23,4 +23,9 @@ extern const char kMessageSpeechOfferEnglish[];
 extern const char kMessageInstallFailedChinese[];
 extern const char kMessageInstallFailedEnglish[];
 
+// The installation failed and a previous installation in the folder is not
+// fully restored yet; another run of the installer completes it.
+extern const char kMessageNotRestoredChinese[];
+extern const char kMessageNotRestoredEnglish[];
+
 #endif

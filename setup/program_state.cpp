@@ -16,3 +16,4 @@ char InstallDir[kPathCapacity] = "";
 int UiLanguage = 0;
 int DesktopIconOption = 0;
 int AutoStartOption = 0;
+int ExitCode = 0;  // kExitNormal

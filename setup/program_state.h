@@ -26,4 +26,8 @@ extern int UiLanguage;
 extern int DesktopIconOption;
 extern int AutoStartOption;
 
+// The exit code the run ends with (setup/exit_codes.h): the installation's
+// outcome once it has run.
+extern int ExitCode;
+
 #endif

@@ -42,7 +42,7 @@ int RunWizard() {
     RunMessageLoop();
     DestroyWindow(MainDialog);
     MainDialog = nullptr;
-    return kExitNormal;
+    return ExitCode;
 }
 
 }  // namespace

@@ -84,6 +84,7 @@ public:
         Count(percent, Now() - start);
     }
     void ShowNotice(const char* chinese, const char* english) override { wizard_.ShowNotice(chinese, english); }
+    void Pulse() override { wizard_.Pulse(); }
     double seconds = 0;  // in the calls from the first file's value to the last's
 
 private:

@@ -11,14 +11,14 @@
 #include "driver/setup_process.h"
 #include "install/extract_payload.h"
 
+#include <zlib.h>
+
 namespace {
 
 const unsigned kExactId = 901;        // 4,096 bytes: "0123456789abcdef" x 256
 const unsigned kCorruptId = 903;      // a stream with a wrong Adler-32
 const unsigned kMissingId = 999;
 const unsigned long kExactSize = 4096;
-const DWORD kKeptAttributes =
-    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
 std::string ExactContent() {
     std::string s;
@@ -26,78 +26,59 @@ std::string ExactContent() {
     return s;
 }
 
+class CountedPieces : public ExtractionProgress {
+public:
+    void PieceWritten(unsigned long length) override { pieces.push_back(length); }
+    std::vector<unsigned long> pieces;
+};
+
 class Extraction : public testing::Test {
 protected:
     void SetUp() override {
         folder_ = WorkFolder() + "\\" + testing::UnitTest::GetInstance()->current_test_info()->name();
         CreateDirectoryA(folder_.c_str(), nullptr);
         target_ = folder_ + "\\exact.bin";
-        Remove(target_);
+        DeleteFileA(target_.c_str());
     }
-    static void Remove(const std::string& path) {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-    }
-    DWORD Attributes() const { return GetFileAttributesA(target_.c_str()) & kKeptAttributes; }
-    int Extract(unsigned id, unsigned long capacity, int readOnly, int hidden) {
-        buffer_.assign(capacity + 16, 0);
-        return ExtractPayload(id, target_.c_str(), buffer_.data(), capacity, readOnly, hidden);
+    // Extracts id into a new file through pieces of capacity bytes.
+    int Extract(unsigned id, unsigned long expectedSize, unsigned long capacity) {
+        std::vector<unsigned char> piece(capacity);
+        HANDLE file = CreateFileA(target_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_NE(INVALID_HANDLE_VALUE, file);
+        const int result = ExtractPayload(id, expectedSize, file, piece.data(), capacity, 1, progress_, &written_);
+        CloseHandle(file);
+        return result;
     }
     std::string folder_, target_;
-    std::vector<unsigned char> buffer_;
+    CountedPieces progress_;
+    ExtractedFile written_ = {0, 0};
 };
 
-TEST_F(Extraction, PayloadFillingTheBufferExactlyIsWrittenWhole) {
-    ASSERT_EQ(1, Extract(kExactId, kExactSize, 1, 1));
+// The file goes through a piece much smaller than itself, and comes out
+// whole, with its sum, each piece told as it is written.
+TEST_F(Extraction, PayloadLargerThanThePieceIsWrittenWholePieceByPiece) {
+    ASSERT_EQ(1, Extract(kExactId, kExactSize, 1000));
     EXPECT_EQ(ExactContent(), ReadAll(target_));
-    EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
-              Attributes() & ~FILE_ATTRIBUTE_ARCHIVE);
+    EXPECT_EQ((std::vector<unsigned long>{1000, 1000, 1000, 1000, 96}), progress_.pieces);
+    EXPECT_EQ(kExactSize, written_.size);
+    const std::string content = ExactContent();
+    EXPECT_EQ(crc32(0, reinterpret_cast<const Bytef*>(content.data()), static_cast<uInt>(content.size())),
+              written_.crc);
 }
 
-TEST_F(Extraction, PayloadOneByteLargerThanTheBufferWritesNothing) {
-    EXPECT_EQ(0, Extract(kExactId, kExactSize - 1, 0, 0));
-    EXPECT_FALSE(Exists(target_));
-}
-
-TEST_F(Extraction, MissingOrCorruptResourceLeavesExistingTargetAsItWas) {
-    WriteAll(target_, "previous");
-    SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-    for (unsigned id : {kMissingId, kCorruptId}) {
-        EXPECT_EQ(0, Extract(id, kExactSize, 0, 0)) << id;
-        EXPECT_EQ("previous", ReadAll(target_)) << id;
-        EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
-                  Attributes() & ~FILE_ATTRIBUTE_ARCHIVE) << id;
-    }
-}
-
-TEST_F(Extraction, NewFileCarriesExactlyTheAskedAttributes) {
-    struct Case { int readOnly, hidden; DWORD expected; };
-    const Case cases[] = {
-        {0, 0, 0},
-        {1, 0, FILE_ATTRIBUTE_READONLY},
-        {0, 1, FILE_ATTRIBUTE_HIDDEN},
-        {1, 1, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
+// A stream that is not the packed file (another size than the table's, a
+// damaged or missing one) fails.
+TEST_F(Extraction, StreamThatIsNotThePackedFileFails) {
+    struct Case {
+        unsigned id;
+        unsigned long expectedSize;
     };
+    const Case cases[] = {{kExactId, kExactSize - 1}, {kExactId, kExactSize + 1}, {kCorruptId, kExactSize},
+                          {kMissingId, kExactSize}};
     for (const Case& c : cases) {
-        Remove(target_);
-        ASSERT_EQ(1, Extract(kExactId, kExactSize, c.readOnly, c.hidden));
-        EXPECT_EQ(ExactContent(), ReadAll(target_));
-        EXPECT_EQ(c.expected, Attributes() & ~FILE_ATTRIBUTE_ARCHIVE) << c.readOnly << c.hidden;
+        DeleteFileA(target_.c_str());
+        EXPECT_EQ(0, Extract(c.id, c.expectedSize, 1024)) << c.id << " " << c.expectedSize;
     }
-}
-
-// Replacing is the installation's business (all or nothing); extraction
-// never overwrites.
-TEST_F(Extraction, ExistingFileIsNeverOverwritten) {
-    WriteAll(target_, "previous");
-    EXPECT_EQ(0, Extract(kExactId, kExactSize, 0, 0));
-    EXPECT_EQ("previous", ReadAll(target_));
-}
-
-TEST_F(Extraction, TargetThatCannotBeOpenedFails) {
-    CreateDirectoryA(target_.c_str(), nullptr);  // a folder takes the file's name
-    EXPECT_EQ(0, Extract(kExactId, kExactSize, 0, 0));
-    RemoveDirectoryA(target_.c_str());
 }
 
 }  // namespace

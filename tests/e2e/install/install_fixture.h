@@ -27,10 +27,12 @@ public:
     void ShowProgress(int percent) override;
     void SetProgress(int percent) override;
     void ShowNotice(const char* chinese, const char* english) override;
+    void Pulse() override { ++pulses; }
 
     std::vector<int> progress;
     std::vector<size_t> shownAt;  // indices into progress
     std::vector<Notice> notices;
+    int pulses = 0;
 };
 
 // What a folder holds: each name with its bytes ("" for a folder) and

@@ -32,6 +32,17 @@ const std::vector<int> kFullProgress = {10, 20, 25, 45, 75, 90, 94, 100};
 const char kNoStartMenuEntryChinese[] = "无法在 Start 菜单中为本程序建立一个条目。很抱歉，只好请您以后自已建立了。";
 const char kNoStartMenuEntryEnglish[] = "Failed to create an entry on Start Menu.";
 
+// The values the installation's steps set, in the order they came; between
+// them the bar moves with the bytes written, every value above the last.
+std::vector<int> StepValues(const std::vector<int>& progress) {
+    std::vector<int> steps;
+    for (size_t i = 0; i < progress.size(); ++i) {
+        EXPECT_TRUE(i == 0 || progress[i] > progress[i - 1]) << i << ": " << progress[i];
+        if (std::count(kFullProgress.begin(), kFullProgress.end(), progress[i])) steps.push_back(progress[i]);
+    }
+    return steps;
+}
+
 int EntryIndex(const char* fileName) {
     for (int i = 0; i < PayloadTableCount; ++i)
         if (std::string(PayloadTable[i].fileName) == fileName) return i;
@@ -100,7 +111,10 @@ TEST_F(Installation, WizardsProgressBarShowsAndPassesEveryStepInOrder) {
     ASSERT_FALSE(GetWindowLongPtrA(bar, GWL_STYLE) & WS_VISIBLE);
     ProgressBarReport wizard(dialog);
     EXPECT_EQ(1, RunInstallation(request_, wizard));
-    EXPECT_EQ(kFullProgress, RecordedProgress());
+    const std::vector<int> recorded = RecordedProgress();
+    EXPECT_EQ(kFullProgress, StepValues(recorded));
+    // Each stretch moved the bar on its way: the sample's entries are many.
+    EXPECT_GT(recorded.size(), kFullProgress.size() + 5);
     EXPECT_TRUE(GetWindowLongPtrA(bar, GWL_STYLE) & WS_VISIBLE);
     EXPECT_EQ(100, SendMessageA(bar, PBM_GETPOS, 0, 0));
     DestroyWindow(dialog);
@@ -177,7 +191,7 @@ TEST_F(Installation, WithoutTheOptionsOnlyTheGroupIsMade) {
     EXPECT_EQ(2u, NamesIn(programs_ + "\\" + kEnglishName).size());
     EXPECT_TRUE(NamesIn(desktop_).empty());
     EXPECT_TRUE(NamesIn(startup_).empty());
-    EXPECT_EQ(kFullProgress, report_.progress);
+    EXPECT_EQ(kFullProgress, StepValues(report_.progress));
     EXPECT_EQ(std::vector<size_t>{0}, report_.shownAt);
 }
 
@@ -223,7 +237,8 @@ TEST_F(Installation, ProgramHeldOpenLeavesTheOlderInstallationWholeUntilReleased
     EXPECT_EQ(0, Install());
     CloseHandle(held);
     ExpectFolderAsBefore(before, install_);
-    EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), report_.progress);
+    EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), StepValues(report_.progress));
+    EXPECT_LT(report_.progress.back(), 90);
     ExpectNoShortcuts();
     ASSERT_EQ(1, Install());
     ExpectEntriesWritten(PayloadTableCount, kConfigBlock1);
@@ -241,7 +256,8 @@ TEST_F(Installation, FolderInTheWayOfAnEntryLeavesTheFolderAsFound) {
         const FolderState before = StateOf(install_);
         EXPECT_EQ(0, Install()) << older;
         ExpectFolderAsBefore(before, install_);
-        EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), report_.progress) << older;
+        EXPECT_EQ((std::vector<int>{10, 20, 25, 45, 75}), StepValues(report_.progress)) << older;
+        EXPECT_LT(report_.progress.back(), 90) << older;
         ExpectNoShortcuts();
     }
 }
@@ -279,7 +295,7 @@ TEST_F(Installation, CorruptStreamOnAFirstInstallationLeavesNoFile) {
         EXPECT_EQ(0, Install());
     }
     EXPECT_TRUE(NamesIn(install_).empty());
-    EXPECT_EQ((std::vector<int>{10}), report_.progress);
+    EXPECT_EQ((std::vector<int>{10}), StepValues(report_.progress));
     ExpectNoShortcuts();
 }
 
@@ -295,7 +311,7 @@ TEST_F(Installation, FailedShortcutIsReportedOnceAndTheOthersAreStillMade) {
     ExpectLink(group + "\\" + kEnglishUninstallName + ".lnk", kUninstaller, kEnglishUninstallName);
     ExpectLink(desktop_ + "\\" + kEnglishName + ".lnk", kProgram, kEnglishName);
     ExpectLink(startup_ + "\\" + kEnglishName + ".lnk", kProgram, kEnglishName);
-    EXPECT_EQ(kFullProgress, report_.progress);
+    EXPECT_EQ(kFullProgress, StepValues(report_.progress));
 }
 
 TEST_F(Installation, ReinstallOverProtectedHiddenAndDamagedFilesPutsEveryFileRight) {

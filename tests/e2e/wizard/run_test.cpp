@@ -353,8 +353,9 @@ TEST_F(Run, AFailedInstallationIsReportedAndEndsTheWizard) {
     EXPECT_EQ("Installation failed. Please check your system (quit all Korvo applications) and try again.",
               TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
     ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
-    // No speech-runtime question follows: the wizard ends.
-    EXPECT_EQ(0, setup_.WaitForExit());
+    // No speech-runtime question follows: the wizard ends, telling a script
+    // that nothing was installed and the folder is as it was.
+    EXPECT_EQ(2, setup_.WaitForExit());
     EXPECT_TRUE(PackageFolders().empty());
 }
 

@@ -27,7 +27,7 @@ std::vector<std::string> InstalledFiles() {
 // What the steps do with the payload list, one word per step, extractions
 // as "[first..last]" by file name.
 std::string Transcript(const std::vector<std::string>& files) {
-    const char* const kNames[] = {"show", "extract", "progress", "settings", "group", "desktop", "startup", "in-place"};
+    const char* const kNames[] = {"show", "extract", "progress", "group", "desktop", "startup", "in-place"};
     std::string transcript;
     int next = 0;
     for (int i = 0; i < InstallationStepCount; ++i) {
@@ -54,7 +54,7 @@ TEST(InstallationSteps, RunInTheirOrderOverThePayloadList) {
               " [ChnBmp.bin..ChnBmp.bin] progress 45"
               " [barmenu.JPG..welcome_lectorquillery.JPG] progress 75"
               " [LectorQuillery.exe..license_en.txt] in-place progress 90"
-              " settings group progress 94 desktop startup progress 100",
+              " group progress 94 desktop startup progress 100",
               Transcript(files));
 }
 
@@ -81,6 +81,29 @@ TEST(InstallationSteps, ExtractionStepsMoveForwardAndProgressRises) {
     }
     EXPECT_EQ(kStepShowProgress, InstallationSteps[0].action);
     EXPECT_EQ(100, lastPercent);
+}
+
+TEST(InstallationSteps, BarMovesWithTheBytesWithinAStretch) {
+    struct Case {
+        int from, to;
+        unsigned long long done, total;
+        int expected;
+    };
+    const Case cases[] = {
+        {10, 20, 0, 100, 10},   {10, 20, 50, 100, 15},  {10, 20, 99, 100, 19},
+        {10, 20, 100, 100, 19},  // the step after the stretch sets 20
+        {10, 20, 150, 100, 19}, {75, 90, 0, 0, 75},     {44, 45, 9, 10, 44},
+        {20, 25, 1ull << 40, 1ull << 41, 22},  // far beyond a 32-bit count
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, ProgressWithin(c.from, c.to, c.done, c.total)) << c.done << "/" << c.total;
+    // Each extraction's stretch ends where the next progress step stands,
+    // the last one's after the files are put in place.
+    std::vector<int> ends;
+    for (int i = 0; i < InstallationStepCount; ++i)
+        if (InstallationSteps[i].action == kStepExtractThrough) ends.push_back(StretchEndProgress(i));
+    EXPECT_EQ((std::vector<int>{20, 25, 45, 75, 90}), ends);
+    EXPECT_EQ(100, StretchEndProgress(InstallationStepCount - 1));
 }
 
 TEST(InstallationSteps, ExtractionEndStaysInsideTheTable) {
