@@ -28,8 +28,10 @@ const HandleCalls& Calls() {
     return Found;
 }
 
-void Before() {
-    if (Observer) Observer();
+enum { kLooks = 0, kChanges = 1 };
+
+void Before(int changes) {
+    if (Observer) Observer(changes);
 }
 
 BOOL NotImplemented() {
@@ -38,7 +40,7 @@ BOOL NotImplemented() {
 }
 
 BOOL SetInformation(HANDLE file, FILE_INFO_BY_HANDLE_CLASS kind, void* information, DWORD size) {
-    Before();
+    Before(kChanges);
     if (Pretending || !Calls().setInformation) return NotImplemented();
     return Calls().setInformation(file, kind, information, size);
 }
@@ -58,37 +60,37 @@ int HasHandleCalls() { return !Pretending && Calls().setInformation && Calls().f
 void PretendNoHandleCalls(int pretend) { Pretending = pretend; }
 
 HANDLE CallCreateFile(const char* path, DWORD access, DWORD share, DWORD disposition, DWORD flagsAndAttributes) {
-    Before();
+    Before(disposition == OPEN_EXISTING ? kLooks : kChanges);
     return CreateFileA(path, access, share, nullptr, disposition, flagsAndAttributes, nullptr);
 }
 
 BOOL CallWriteFile(HANDLE file, const void* data, DWORD length, DWORD* written) {
-    Before();
+    Before(kChanges);
     return WriteFile(file, data, length, written, nullptr);
 }
 
 BOOL CallReadFile(HANDLE file, void* data, DWORD length, DWORD* read) {
-    Before();
+    Before(kLooks);
     return ReadFile(file, data, length, read, nullptr);
 }
 
 BOOL CallFlushFileBuffers(HANDLE file) {
-    Before();
+    Before(kLooks);
     return FlushFileBuffers(file);
 }
 
 BOOL CallSeekFile(HANDLE file, DWORD offset) {
-    Before();
+    Before(kLooks);
     return SetFilePointer(file, static_cast<LONG>(offset), nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
 }
 
 BOOL CallGetFileInformationByHandle(HANDLE file, BY_HANDLE_FILE_INFORMATION* information) {
-    Before();
+    Before(kLooks);
     return GetFileInformationByHandle(file, information);
 }
 
 BOOL CallSetFileTime(HANDLE file, const FILETIME* created, const FILETIME* accessed, const FILETIME* written) {
-    Before();
+    Before(kChanges);
     return SetFileTime(file, created, accessed, written);
 }
 
@@ -121,7 +123,7 @@ BOOL CallDeleteByHandle(HANDLE file) {
 }
 
 DWORD CallGetFinalPath(HANDLE file, WCHAR* path, DWORD capacity) {
-    Before();
+    Before(kLooks);
     if (Pretending || !Calls().finalPath) {
         NotImplemented();
         return 0;
@@ -131,55 +133,55 @@ DWORD CallGetFinalPath(HANDLE file, WCHAR* path, DWORD capacity) {
 }
 
 BOOL CallMoveFile(const char* from, const char* to, DWORD flags) {
-    Before();
+    Before(kChanges);
     if (MoveFileExA(from, to, flags)) return TRUE;
     if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED || (flags & MOVEFILE_REPLACE_EXISTING)) return FALSE;
     return MoveFileA(from, to);
 }
 
 BOOL CallDeleteFile(const char* path) {
-    Before();
+    Before(kChanges);
     return DeleteFileA(path);
 }
 
 BOOL CallSetFileAttributes(const char* path, DWORD attributes) {
-    Before();
+    Before(kChanges);
     return SetFileAttributesA(path, attributes);
 }
 
 DWORD CallGetFileAttributes(const char* path) {
-    Before();
+    Before(kLooks);
     return GetFileAttributesA(path);
 }
 
 HANDLE CallFindFirstFile(const char* pattern, WIN32_FIND_DATAA* found) {
-    Before();
+    Before(kLooks);
     return FindFirstFileA(pattern, found);
 }
 
 BOOL CallFindNextFile(HANDLE search, WIN32_FIND_DATAA* found) {
-    Before();
+    Before(kLooks);
     return FindNextFileA(search, found);
 }
 
 BOOL CallMoveFileW(const WCHAR* from, const WCHAR* to, DWORD flags) {
-    Before();
+    Before(kChanges);
     return MoveFileExW(from, to, flags);
 }
 
 BOOL CallDeleteFileW(const WCHAR* path) {
-    Before();
+    Before(kChanges);
     return DeleteFileW(path);
 }
 
 BOOL CallCreateDirectoryW(const WCHAR* path) {
-    Before();
+    Before(kChanges);
     return CreateDirectoryW(path, nullptr);
 }
 
 DWORD CallGetFileAttributesW(const WCHAR* path) {
-    Before();
+    Before(kLooks);
     return GetFileAttributesW(path);
 }
 
-void BeforeOtherFileCall() { Before(); }
+void BeforeOtherFileCall() { Before(kChanges); }

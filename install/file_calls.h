@@ -12,8 +12,10 @@
 
 #include <windows.h>
 
-// Called just before each call below; null (the default) for none.
-typedef void (*FileCallObserver)();
+// Called just before each call below with 1 when the call may change the
+// file system (create, write, rename, delete, set attributes or times) and
+// 0 when it only looks; null (the default) for none.
+typedef void (*FileCallObserver)(int changes);
 void ObserveFileCalls(FileCallObserver observer);
 
 // 1 where files can be renamed, deleted and given attributes through their

@@ -111,7 +111,7 @@ int RunStep(int index, Installation* run) {
                             run->report);
         return 1;
     case kStepDesktopShortcut:
-        if (request.desktopIconOption) CreateDesktopShortcut(kProgramFile, name, request);
+        if (request.desktopIconOption) CreateDesktopShortcut(kProgramFile, name, request, run->report);
         return 1;
     case kStepStartupShortcut:
         if (request.autoStartOption)

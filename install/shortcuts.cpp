@@ -8,6 +8,7 @@
 #include "install/file_calls.h"
 #include "install/install_messages.h"
 #include "install/legacy_folder_path.h"
+#include "install/retry_briefly.h"
 #include "install/shell_folders.h"
 #include "install/wide_path.h"
 
@@ -73,7 +74,7 @@ int ComposeLinkPath(WCHAR* linkPath, const WCHAR* folder, const char* name, UINT
 // Makes the link of one entry in folder; 0 when a path or the name does not
 // fit or convert, or the link is not saved.
 int CreateEntryLink(const WCHAR* folder, const char* displayName, const char* targetFile,
-                    const LinkSource& source) {
+                    const LinkSource& source, InstallationReport& report) {
     WCHAR linkPath[kPathCapacity];
     WCHAR targetPath[kPathCapacity];
     WCHAR description[kPathCapacity];
@@ -82,7 +83,7 @@ int CreateEntryLink(const WCHAR* folder, const char* displayName, const char* ta
         !AppendConverted(targetPath, targetFile, CP_ACP))
         return 0;
     if (!ConvertPath(description, displayName, source.nameCodePage)) return 0;
-    return CreateShellLink(targetPath, linkPath, description);
+    return CreateShellLink(targetPath, linkPath, description, report);
 }
 
 void SetWorkingDirectoryFromTarget(IShellLinkW* link, const WCHAR* targetPath) {
@@ -99,7 +100,9 @@ void SetWorkingDirectoryFromTarget(IShellLinkW* link, const WCHAR* targetPath) {
 }
 
 // Saves the link whole under its saving name, then moves it over linkPath.
-int SaveBeside(IPersistFile* file, const WCHAR* linkPath) {
+// A move refused for a moment (the shell or a scanner reading the old
+// link) is tried again.
+int SaveBeside(IPersistFile* file, const WCHAR* linkPath, InstallationReport& report) {
     WCHAR saving[kPathCapacity];
     int folderLength = lstrlenW(linkPath);
     while (folderLength > 0 && linkPath[folderLength - 1] != L'\\') --folderLength;
@@ -114,13 +117,13 @@ int SaveBeside(IPersistFile* file, const WCHAR* linkPath) {
         CallDeleteFileW(saving);
         return 0;
     }
-    if (CallMoveFileW(saving, linkPath, kReplaceLink)) return 1;
+    if (RetryBriefly([&] { return CallMoveFileW(saving, linkPath, kReplaceLink) ? 1 : 0; }, report)) return 1;
     CallDeleteFileW(saving);
     return 0;
 }
 
 int DescribeAndSaveLink(IShellLinkW* link, const WCHAR* targetPath, const WCHAR* linkPath,
-                        const WCHAR* description) {
+                        const WCHAR* description, InstallationReport& report) {
     if (FAILED(link->SetPath(targetPath))) return 0;
     // Description and icon only dress the link; it works without them.
     link->SetDescription(description);
@@ -128,26 +131,28 @@ int DescribeAndSaveLink(IShellLinkW* link, const WCHAR* targetPath, const WCHAR*
     SetWorkingDirectoryFromTarget(link, targetPath);
     IPersistFile* file = nullptr;
     if (FAILED(link->QueryInterface(kIidPersistFile, reinterpret_cast<void**>(&file)))) return 0;
-    int saved = SaveBeside(file, linkPath);
+    int saved = SaveBeside(file, linkPath, report);
     file->Release();
     return saved;
 }
 
-int SaveShellLink(const WCHAR* targetPath, const WCHAR* linkPath, const WCHAR* description) {
+int SaveShellLink(const WCHAR* targetPath, const WCHAR* linkPath, const WCHAR* description,
+                  InstallationReport& report) {
     IShellLinkW* link = nullptr;
     if (FAILED(LateCoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkW,
                                     reinterpret_cast<void**>(&link))))
         return 0;
-    int saved = DescribeAndSaveLink(link, targetPath, linkPath, description);
+    int saved = DescribeAndSaveLink(link, targetPath, linkPath, description, report);
     link->Release();
     return saved;
 }
 
 }  // namespace
 
-int CreateShellLink(const WCHAR* targetPath, const WCHAR* linkPath, const WCHAR* description) {
+int CreateShellLink(const WCHAR* targetPath, const WCHAR* linkPath, const WCHAR* description,
+                    InstallationReport& report) {
     if (FAILED(LateCoInitialize())) return 0;
-    int saved = SaveShellLink(targetPath, linkPath, description);
+    int saved = SaveShellLink(targetPath, linkPath, description, report);
     LateCoUninitialize();
     return saved;
 }
@@ -165,13 +170,14 @@ int CreateShortcutGroup(const char* groupName, const ShortcutEntry* entries, int
     }
     int allSaved = 1;
     for (const ShortcutEntry* entry = entries; entry->displayName; ++entry)
-        if (!CreateEntryLink(folder, entry->displayName, entry->targetFile, source)) allSaved = 0;
+        if (!CreateEntryLink(folder, entry->displayName, entry->targetFile, source, report)) allSaved = 0;
     return allSaved ? 1 : ReportNoStartMenuEntry(report);
 }
 
-void CreateDesktopShortcut(const char* targetFile, const char* displayName, const InstallationRequest& request) {
+void CreateDesktopShortcut(const char* targetFile, const char* displayName, const InstallationRequest& request,
+                           InstallationReport& report) {
     WCHAR folder[kPathCapacity];
     if (!GetSpecialFolderPath(folder, kFolderDesktop, request.legacyShell, request.ntPlatform)) return;
     // The desktop shortcut is an extra: its failure is not reported.
-    CreateEntryLink(folder, displayName, targetFile, SourceOf(request));
+    CreateEntryLink(folder, displayName, targetFile, SourceOf(request), report);
 }

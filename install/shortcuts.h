@@ -33,11 +33,15 @@ int CreateShortcutGroup(const char* groupName, const ShortcutEntry* entries, int
 // Makes "<desktop>\<displayName>.lnk" pointing at <installDir>\<targetFile>,
 // displayName read as in CreateShortcutGroup. A failure is silent: the
 // desktop shortcut is an extra.
-void CreateDesktopShortcut(const char* targetFile, const char* displayName, const InstallationRequest& request);
+void CreateDesktopShortcut(const char* targetFile, const char* displayName, const InstallationRequest& request,
+                           InstallationReport& report);
 
 // Saves a link at linkPath to targetPath with the description, the target's
-// first icon and the target's folder as working directory. Returns 1 when
-// the link file was saved, else 0.
-int CreateShellLink(const WCHAR* targetPath, const WCHAR* linkPath, const WCHAR* description);
+// first icon and the target's folder as working directory: whole beside it
+// first, then moved over whatever link was there, so the link at linkPath
+// is at every moment the old one or the new one. Returns 1 when the link
+// file was saved, else 0. The report answers while a refused move waits.
+int CreateShellLink(const WCHAR* targetPath, const WCHAR* linkPath, const WCHAR* description,
+                    InstallationReport& report);
 
 #endif

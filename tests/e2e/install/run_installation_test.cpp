@@ -12,8 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "driver/setup_process.h"
+#include "install/file_calls.h"
 #include "install/payload_table.h"
 #include "install/run_installation.h"
+#include "install/staging_names.h"
 #include "install_fixture.h"
 #include "resources/resource_ids.h"
 #include "setup/installation_report.h"
@@ -333,5 +336,118 @@ TEST_F(Installation, ReinstallOverProtectedHiddenAndDamagedFilesPutsEveryFileRig
         EXPECT_TRUE(AttributesOf(Installed(PayloadTable[i].fileName)) & FILE_ATTRIBUTE_SYSTEM) << i;
     EXPECT_TRUE(report_.notices.empty());
 }
+
+// An installation killed at every instant (its own ctest entry, for its
+// length). A child process of this component (DISABLED_KillChild) runs the installation and ends itself, as
+// a power cut or Task Manager would, just before its Nth call that changes
+// the file system, for every N until one run completes; after each kill a
+// new installation into the folder must finish the interrupted one's work
+// and install everything.
+
+const UINT kKilledExitCode = 77;
+int KillCountdown = 0;
+
+void EndProcessAtCountdown(int changes) {
+    if (changes && --KillCountdown == 0) TerminateProcess(GetCurrentProcess(), kKilledExitCode);
+}
+
+TEST(DISABLED_KillChild, InstallsUntilKilled) {
+    const std::string folder = CommandLineArgument("--install-into=");
+    KillCountdown = std::atoi(CommandLineArgument("--kill-at=").c_str());
+    InstallationRequest request = {folder.c_str(), 1, 1, 1, 1, 0, 0};
+    RecordingReport report;
+    ObserveFileCalls(EndProcessAtCountdown);
+    EXPECT_EQ(kInstalled, RunInstallation(request, report));
+    ObserveFileCalls(nullptr);
+}
+
+std::string OwnPath() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+// What the kills left behind, counted over the whole table.
+struct KillTally {
+    int kills = 0, mixed = 0, withLeftovers = 0, languageUnset = 0;
+};
+
+class DISABLED_KillTable : public Installation, public testing::WithParamInterface<bool> {
+protected:
+    // Runs the child into the installation folder; its exit code.
+    int RunKilledAt(int n) {
+        SetupProcess child;
+        const std::string arguments = "--gtest_brief=1 --gtest_also_run_disabled_tests --gtest_filter=DISABLED_KillChild.* "
+                                      "--kill-at=" + std::to_string(n) + " \"--install-into=" + install_ + "\"";
+        if (!child.StartWithArguments(OwnPath(), arguments)) {
+            ADD_FAILURE() << "cannot start the child: " << GetLastError();
+            return -1;
+        }
+        return child.WaitForExit(120000);
+    }
+    // The folder right after a kill: with an older installation below it,
+    // every target is there, whole, in its older or its new version.
+    void Look(const FolderState& older, KillTally* tally) {
+        int newer = 0, kept = 0;
+        for (int i = 0; i < PayloadTableCount; ++i) {
+            const std::string name = PayloadTable[i].fileName;
+            const std::string bytes = ReadAll(Installed(name.c_str()));
+            const bool isNew = bytes.compare(0, ExpectedPayloadBytes(name).size(), ExpectedPayloadBytes(name)) == 0 &&
+                               !bytes.empty();
+            if (!older.names.empty()) {
+                ASSERT_TRUE(FileExists(Installed(name.c_str()))) << name;
+                const auto at = std::find(older.names.begin(), older.names.end(), name) - older.names.begin();
+                EXPECT_TRUE(isNew || bytes == older.bytes[at]) << name;
+                kept += bytes == older.bytes[at];
+            }
+            newer += isNew;
+            if (name == "QuilleryUI.ini" && isNew && bytes.find("UILanguage=") == std::string::npos) ++tally->languageUnset;
+        }
+        tally->mixed += newer && kept;
+        for (const std::string& name : NamesIn(install_))
+            if (ClassifyOwnName(name.c_str()) != kNotOwnName) {
+                ++tally->withLeftovers;
+                break;
+            }
+    }
+    // No link is left half saved beside the shortcuts.
+    void ExpectNoSavingLinks() {
+        for (const std::string& folder : {programs_ + "\\Korvo LectorQuillery", desktop_, startup_})
+            EXPECT_FALSE(Exists(folder + "\\~lq.tmp")) << folder;
+    }
+};
+
+TEST_P(DISABLED_KillTable, EveryInterruptedInstallationIsFinishedByTheNextRun) {
+    const bool upgrade = GetParam();
+    KillTally tally;
+    for (int n = 1;; ++n) {
+        ASSERT_LT(n, 2000) << "the installation never completed";
+        RemoveTree(install_);
+        CreateDirectoryA(install_.c_str(), nullptr);
+        const FolderState older = upgrade ? PlaceOlderInstallation() : FolderState();
+        const int code = RunKilledAt(n);
+        if (code != static_cast<int>(kKilledExitCode)) {
+            ASSERT_EQ(0, code) << "the uninterrupted run failed, change " << n;
+            break;
+        }
+        ++tally.kills;
+        ASSERT_NO_FATAL_FAILURE(Look(older, &tally)) << "killed before change " << n;
+        ASSERT_EQ(kInstalled, Install()) << "after a kill before change " << n;
+        ExpectEntriesWritten(PayloadTableCount, kConfigBlock1);
+        EXPECT_EQ(SortedNames(PayloadTableCount), NamesIn(install_)) << n;
+        ExpectNoSavingLinks();
+        if (HasFailure()) break;
+    }
+    std::printf("%s: %d kills; right after them %d left old and new files mixed, %d left the installer's files, "
+                "%d the settings without the language; every next run installed\n",
+                upgrade ? "upgrade" : "first installation", tally.kills, tally.mixed, tally.withLeftovers,
+                tally.languageUnset);
+    EXPECT_GT(tally.kills, PayloadTableCount * 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Over, DISABLED_KillTable, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "AnOlderInstallation" : "AnEmptyFolder");
+                         });
 
 }  // namespace

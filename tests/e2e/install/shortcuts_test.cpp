@@ -88,7 +88,7 @@ TEST_F(Shortcuts, MissingSpecialFolderIsReported) {
 TEST_F(Shortcuts, DesktopShortcutFailureIsSilent) {
     std::string link = desktop_ + "\\Korvo LectorQuillery.lnk";
     ASSERT_TRUE(CreateDirectoryA(link.c_str(), nullptr));
-    CreateDesktopShortcut("LectorQuillery.exe", "Korvo LectorQuillery", request_);
+    CreateDesktopShortcut("LectorQuillery.exe", "Korvo LectorQuillery", request_, report_);
     EXPECT_TRUE(report_.notices.empty());
     EXPECT_TRUE(AttributesOf(link) & FILE_ATTRIBUTE_DIRECTORY);
 }
