@@ -7,9 +7,9 @@ set(LQ_INSTALL_CORE_SOURCES   # platform-free
     install/shortcut_names.cpp
     install/installation_steps.cpp
     install/staging_names.cpp
-    install/journal_format.cpp)
+    install/journal_format.cpp
+    install/install_messages.cpp)
 set(LQ_INSTALL_SHELL_SOURCES  # Win32
-    install/install_messages.cpp
     install/file_calls.cpp
     install/install_folder.cpp
     install/folder_file.cpp

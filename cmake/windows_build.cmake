@@ -106,7 +106,6 @@ add_library(lq_shell STATIC
     setup/message_loop.cpp
     setup/main_dialog.cpp
     setup/message_box.cpp
-    setup/messages.cpp
     render/glyph_atlas.cpp
     render/mixed_text.cpp
     render/owner_button.cpp

@@ -5,7 +5,8 @@ set(LQ_WIZARD_CORE_SOURCES    # platform-free
     setup/licence_lines.cpp
     setup/folder_path_rule.cpp
     setup/pointer_rule.cpp
-    setup/wait_floor.cpp)
+    setup/wait_floor.cpp
+    setup/messages.cpp)
 set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/show_page.cpp
     setup/licence_loader.cpp

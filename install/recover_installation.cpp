@@ -25,18 +25,19 @@ enum JournalRead {
 int RestoreKept(const InstallFolder& folder, const RunId& run, int index, const char* target) {
     char kept[kNameCapacity];
     if (!ComposeStagingName(kept, sizeof kept, run, index, kKeptPrevious)) return 0;
-    // A protected target is not replaced; a missing one needs nothing.
-    SetAttributesInFolder(folder, target, FILE_ATTRIBUTE_NORMAL);
     if (!HasHandleCalls()) {
         char path[kPathCapacity];
         if (!JoinPath(path, sizeof path, folder.path, kept)) return 0;
         if (CallGetFileAttributes(path) == INVALID_FILE_ATTRIBUTES) return 1;
+        // A protected target is not replaced; a missing one needs nothing.
+        SetAttributesInFolder(folder, target, FILE_ATTRIBUTE_NORMAL);
         return MoveFileInFolder(folder, kept, target, 1);
     }
     HANDLE file;
     const ExistingFile found = OpenFileInFolder(folder, kept, DELETE, kNoSharing, &file, nullptr);
     if (found == kFileMissing) return 1;
     if (found != kFileOpened) return 0;
+    SetAttributesInFolder(folder, target, FILE_ATTRIBUTE_NORMAL);
     const int restored = RenameOpenFile(file, folder, target, 1);
     CloseHandle(file);
     return restored;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "base/bounded_text.h"
+#include "install/install_folder.h"
 #include "install/payload_table.h"
 #include "install/run_installation.h"
 #include "resources/resource_ids.h"
@@ -91,24 +92,39 @@ void OfferSpeechRuntime(HWND dialog) {
     std::free(buffer);
 }
 
-// Takes the path field into InstallDir when it and every file to install
-// below it fit a path whole; a longer text is refused, not cut, so neither a
-// shortened folder nor part of the installation is ever made.
+// Takes the path field, made absolute, into InstallDir when it and every
+// file to install below it fit a path whole; a longer text is refused, not
+// cut, so neither a shortened folder nor part of the installation is ever
+// made. The absolute path is the one checked, created and installed into:
+// a relative one would follow whatever the current directory is.
 int TakeFolderThatFits(HWND dialog) {
     char typed[kPathFieldReadCapacity];
     // An empty or failed read leaves "", which no folder check passes.
-    GetDlgItemTextA(dialog, IDC_PATH_FIELD, typed, sizeof typed);
-    if (!FolderHoldsPayload(typed, PayloadTable, PayloadTableCount)) return 0;
-    return FormatText(InstallDir, kPathCapacity, "%s", typed) >= 0;
+    if (!GetDlgItemTextA(dialog, IDC_PATH_FIELD, typed, sizeof typed)) return 0;
+    char absolute[kPathFieldReadCapacity];
+    const DWORD length = GetFullPathNameA(typed, sizeof absolute, absolute, nullptr);
+    if (length == 0 || length >= sizeof absolute) return 0;
+    if (!FolderHoldsPayload(absolute, PayloadTable, PayloadTableCount)) return 0;
+    return FormatText(InstallDir, kPathCapacity, "%s", absolute) >= 0;
+}
+
+// Makes sure InstallDir is a folder the installation can hold: one that
+// exists, or is created here (one level), and is no link to another.
+int FolderCanBeHeld() {
+    InstallFolder folder;
+    FolderHold hold = HoldInstallFolder(InstallDir, NtPlatform, &folder);
+    if (hold == kFolderUnavailable && CreateDirectoryA(InstallDir, nullptr))
+        hold = HoldInstallFolder(InstallDir, NtPlatform, &folder);
+    if (hold != kFolderHeld) return 0;
+    // The installation holds it again, for its whole run.
+    ReleaseInstallFolder(&folder);
+    return 1;
 }
 
 }  // namespace
 
 int CheckInstallFolder(HWND dialog) {
-    if (TakeFolderThatFits(dialog)) {
-        if (SetCurrentDirectoryA(InstallDir)) return 1;
-        if (CreateDirectoryA(InstallDir, nullptr)) return 1;
-    }
+    if (TakeFolderThatFits(dialog) && FolderCanBeHeld()) return 1;
     char english[kMessageLineCapacity];
     // Both texts are fixed and fit; a failure would only leave the English
     // line out.

@@ -8,11 +8,12 @@
 
 #include <windows.h>
 
-// Takes the path field of dialog into InstallDir and makes sure the folder
-// exists: it becomes the current directory, or else it is created (one
-// level). A folder too long to hold every installed file's path is refused
-// before anything is made. Returns 1, or 0 after telling the user that the
-// folder can be neither entered nor created.
+// Takes the path field of dialog, made absolute, into InstallDir and makes
+// sure the folder exists, or else creates it (one level), and is no link
+// (junction, symbolic link, mount point). A folder too long to hold every
+// installed file's path is refused before anything is made. Returns 1, or 0
+// after telling the user that the folder can be neither entered nor
+// created.
 int CheckInstallFolder(HWND dialog);
 
 // Takes the options and the language, hides the buttons, runs the

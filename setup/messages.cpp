@@ -19,7 +19,7 @@ const char kMessageInstallFailedChinese[] = "安装失败！请检查一下系�
 const char kMessageInstallFailedEnglish[] =
     "Installation failed. Please check your system (quit all Korvo applications) and try again.";
 
-const char kMessageNotRestoredChinese[] =
-    "安装失败！原有的安装还没有完全恢复。请退出所有 Korvo 程序，再运行一次安装程序即可恢复。";
+const char kMessageNotRestoredChinese[] = "安装失败！原有的安装尚未完全恢复。请退出 Korvo 程序后再运行一次安装程序。";
 const char kMessageNotRestoredEnglish[] =
-    "Installation failed; the previous installation is not fully restored yet. Run the installer again to complete it.";
+    "Installation failed: the previous installation is not fully restored yet. Quit Korvo applications and run the "
+    "installer again.";

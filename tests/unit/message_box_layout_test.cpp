@@ -2,7 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "setup/messages.h"
+
 namespace {
+
+// Every fixed message is shown whole: the box paints at most 79 bytes of
+// its Chinese line and keeps at most 127 bytes of its English line.
+TEST(MessageBoxLayout, EveryFixedMessageIsShownWhole) {
+    const size_t kChineseShown = 79, kEnglishKept = 127;
+    const char* const kMessages[][2] = {
+        {kMessageNoMemoryChinese, kMessageNoMemoryEnglish},
+        {kMessageNoGroupFolderChineseShort, kMessageNoGroupFolderEnglish},
+        {kMessageNoStartMenuEntryChinese, kMessageNoStartMenuEntryEnglish},
+        {kMessageNoFolderChinese, kMessageNoFolderEnglishFormat},
+        {kMessageInstalledChinese, kMessageInstalledEnglish},
+        {kMessageSpeechOfferChinese, kMessageSpeechOfferEnglish},
+        {kMessageInstallFailedChinese, kMessageInstallFailedEnglish},
+        {kMessageNotRestoredChinese, kMessageNotRestoredEnglish},
+    };
+    for (const auto& message : kMessages) {
+        EXPECT_LE(std::strlen(message[0]), kChineseShown) << message[1];
+        EXPECT_LE(std::strlen(message[1]), kEnglishKept) << message[1];
+    }
+}
 
 // The metrics of a box on an 800 x 600 screen: a 110 x 29 button, the
 // English line "Memory not enough!" 130 x 16, a Chinese line of twelve codes.

@@ -35,7 +35,56 @@ void RemoveWideTree(const std::wstring& path) {
     RemoveDirectoryW(path.c_str());
 }
 
+// The Linux path of a Windows path, through Wine's own export; "" outside
+// Wine.
+std::string UnixPath(const std::string& path) {
+    typedef char*(CDECL * UnixNameFn)(const wchar_t*);
+    auto toUnix = reinterpret_cast<UnixNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH * 4];
+    if (!toUnix || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 4)) return "";
+    char* unix = toUnix(wide);
+    if (!unix) return "";
+    std::string result = unix;
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
+}
+
+const DWORD kUnixPollMs = 20;
+const DWORD kUnixWaitMs = 20000;
+
+// Runs a Linux program (Wine starts those too, but gives no handle to wait
+// on) and waits until path exists (or, with exists false, no longer does).
+bool RunUnixUntil(std::string commandLine, const std::string& path, bool exists) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (DWORD waited = 0; waited < kUnixWaitMs; waited += kUnixPollMs) {
+        if (Exists(path) == exists) return true;
+        Sleep(kUnixPollMs);
+    }
+    return false;
+}
+
 }  // namespace
+
+bool MakeUnixLink(const std::string& target, const std::string& link) {
+    const std::string from = UnixPath(target), to = UnixPath(link);
+    // Waited for through the link, so its target must exist.
+    return !from.empty() && !to.empty() && Exists(target) &&
+           RunUnixUntil("/bin/ln -s \"" + from + "\" \"" + to + "\"", link, true);
+}
+
+bool RemoveUnixLink(const std::string& link) {
+    const std::string path = UnixPath(link);
+    if (path.empty()) return false;
+    if (!Exists(link)) return true;
+    return RunUnixUntil("/bin/rm -f \"" + path + "\"", link, false);
+}
 
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -23,6 +23,14 @@ bool FolderExists(const std::string& path);
 // Deletes a file, or a folder with everything in it, read-only files too.
 void RemoveTree(const std::string& path);
 
+// Under Wine: makes link a symbolic link of the Linux side to the existing
+// target (both Windows paths), as a stand-in for a Windows link (junction,
+// symbolic link); removes such a link whose target exists, never what it
+// points at (Wine's DeleteFile follows a link of the Linux side). Each
+// returns false when it cannot.
+bool MakeUnixLink(const std::string& target, const std::string& link);
+bool RemoveUnixLink(const std::string& link);
+
 // Names in a folder, "." and ".." left out, sorted.
 std::vector<std::string> NamesIn(const std::string& folder);
 

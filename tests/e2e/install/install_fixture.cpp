@@ -62,7 +62,7 @@ void InstallFixture::SetUp() {
 
 void InstallFixture::TearDown() { redirect_.reset(); }
 
-int InstallFixture::Install() {
+InstallationOutcome InstallFixture::Install() {
     report_ = RecordingReport();
     return RunInstallation(request_, report_);
 }

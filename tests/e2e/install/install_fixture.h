@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "install/installation_request.h"
+#include "install/run_installation.h"
 #include "install_harness.h"
 
 struct Notice {
@@ -53,7 +54,7 @@ protected:
     void TearDown() override;
 
     // Runs RunInstallation with request_ into a fresh report_.
-    int Install();
+    InstallationOutcome Install();
     // Points request_ at folder as the installation folder.
     void UseInstallDir(const std::string& folder);
     // Fills the installation folder with an older version of every payload

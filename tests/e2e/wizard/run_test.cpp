@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "install/shortcut_names.h"
+#include "install/staging_names.h"
 #include "wizard/wizard_driver.h"
 
 using namespace wizard;
@@ -357,6 +358,46 @@ TEST_F(Run, AFailedInstallationIsReportedAndEndsTheWizard) {
     // that nothing was installed and the folder is as it was.
     EXPECT_EQ(2, setup_.WaitForExit());
     EXPECT_TRUE(PackageFolders().empty());
+}
+
+// A previous file that can be neither replaced nor put back (read by
+// another program, as a running program's file is): the user is told that
+// the previous installation is not fully restored yet and that another run
+// completes it, and a script sees 3. Once the file is let go, the next run
+// does complete it, and installs.
+TEST_F(Run, APreviousInstallationNotFullyRestoredIsToldAndTheNextRunCompletesIt) {
+    const std::string target = FreshTarget("run-not-restored");
+    CreateDirectoryA(target.c_str(), nullptr);
+    const std::string program = target + "\\LectorQuillery.exe";
+    WriteAll(program, "an older program");
+    HANDLE held = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(target));
+    HWND box = Box("安装失败！原有的安装尚未完全恢复。请退出 Korvo 程序后再运行一次安装程序。");
+    ASSERT_NE(nullptr, box) << "no message that the installation is not restored";
+    EXPECT_EQ("Installation failed: the previous installation is not fully restored yet. Quit Korvo applications "
+              "and run the installer again.",
+              TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    EXPECT_EQ(3, setup_.WaitForExit());
+    CloseHandle(held);
+    EXPECT_EQ("an older program", ReadAll(program));
+
+    SetupProcess again;
+    ASSERT_TRUE(again.Start());
+    dialog_ = again.WaitForWindow(kWizardCaption);
+    ASSERT_NE(nullptr, dialog_);
+    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(target));
+    box = WaitForBox(again, "祝贺您：安装顺利完成！");
+    ASSERT_NE(nullptr, box) << "the next run did not install";
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    box = WaitForBox(again, "下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
+    ASSERT_NE(nullptr, box);
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_CANCEL));
+    EXPECT_EQ(0, again.WaitForExit());
+    EXPECT_NE("an older program", ReadAll(program));
+    for (const std::string& name : NamesIn(target)) EXPECT_EQ(kNotOwnName, ClassifyOwnName(name.c_str())) << name;
 }
 
 }  // namespace
