@@ -13,7 +13,7 @@ enum LateCall {
     kSHGetMalloc,
     kSHGetSpecialFolderLocation,
     kSHGetPathFromIDListW,
-    kShellExecuteA,
+    kShellExecuteExA,
     kCoInitialize,
     kCoUninitialize,
     kCoCreateInstance,
@@ -32,7 +32,7 @@ const LateCallEntry kLateCalls[kLateCallCount] = {
     {kShell32, "SHGetMalloc"},
     {kShell32, "SHGetSpecialFolderLocation"},
     {kShell32, "SHGetPathFromIDListW"},
-    {kShell32, "ShellExecuteA"},
+    {kShell32, "ShellExecuteExA"},
     {kOle32, "CoInitialize"},
     {kOle32, "CoUninitialize"},
     {kOle32, "CoCreateInstance"},
@@ -84,11 +84,9 @@ BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path) {
     return call ? call(items, path) : FALSE;
 }
 
-HINSTANCE LateShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
-                            const char* directory, int showCommand) {
-    auto* call = Find<decltype(ShellExecuteA)>(kShellExecuteA);
-    if (!call) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
-    return call(owner, verb, file, parameters, directory, showCommand);
+BOOL LateShellExecuteExA(SHELLEXECUTEINFOA* execute) {
+    auto* call = Find<decltype(ShellExecuteExA)>(kShellExecuteExA);
+    return call ? call(execute) : FALSE;
 }
 
 HRESULT LateCoInitialize() {

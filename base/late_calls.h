@@ -9,8 +9,7 @@
 //
 // Each function does what the system call of the same name does. When the
 // DLL or the entry point cannot be had, it does nothing and fails as that
-// call reports failure: FALSE, E_FAIL, or SE_ERR_DLLNOTFOUND for
-// ShellExecuteA. A DLL once loaded stays for the
+// call reports failure: FALSE or E_FAIL. A DLL once loaded stays for the
 // rest of the run: the COM objects and the dialog live in it, and the next
 // use finds it ready.
 #ifndef LQ_BASE_LATE_CALLS_H
@@ -28,8 +27,7 @@ BOOL LateGetOpenFileNameA(OPENFILENAMEA* chooser);
 HRESULT LateSHGetMalloc(IMalloc** allocator);
 HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* items);
 BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path);
-HINSTANCE LateShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
-                            const char* directory, int showCommand);
+BOOL LateShellExecuteExA(SHELLEXECUTEINFOA* execute);
 
 BOOL LateInitCommonControlsEx(const INITCOMMONCONTROLSEX* classes);
 

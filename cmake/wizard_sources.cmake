@@ -15,4 +15,5 @@ set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/installation_report.cpp
     setup/enter_presses_button.cpp
     setup/installation_run.cpp
+    setup/owner_only_folder.cpp
     setup/speech_package.cpp)

@@ -22,6 +22,8 @@ namespace {
 
 const int kMessageLineCapacity = 128;
 const DWORD kWaitSliceMs = 50;
+// The package goes through a piece of this size: memory does not grow with it.
+const unsigned long kSpeechPackagePiece = 256ul << 10;
 const int kRunButtons[] = {IDC_NEXT, IDC_BACK, IDC_CANCEL, IDC_WAIT_LABEL};
 
 // How a failed installation is told and ends.
@@ -80,16 +82,16 @@ void OfferSpeechRuntime(HWND dialog) {
     if (ShowMessageBox(kMessageSpeechOfferChinese, kMessageSpeechOfferEnglish, kMessageBoxOkCancel,
                        dialog) != IDC_MB_OK)
         return;
-    // Sized at build time to the package, as the installation's buffer is.
-    const unsigned long capacity = SpeechRuntimePayload.size ? SpeechRuntimePayload.size : 1;
-    unsigned char* buffer = static_cast<unsigned char*>(std::malloc(capacity));
-    if (!buffer) {
+    unsigned char* piece = static_cast<unsigned char*>(std::malloc(kSpeechPackagePiece));
+    if (!piece) {
         ShowMessageBox(kMessageNoMemoryChinese, kMessageNoMemoryEnglish, kMessageBoxOk, dialog);
         return;
     }
-    // A package that cannot be written is simply not opened: nothing to report.
-    WriteAndOpenSpeechPackage(buffer, capacity);
-    std::free(buffer);
+    // A package that cannot be written is simply not opened: nothing to
+    // report. One the shell cannot open is the user's to install later.
+    if (WriteAndOpenSpeechPackage(piece, kSpeechPackagePiece, dialog, NtPlatform) == kPackageNotOpened)
+        ShowMessageBox(kMessageSpeechNotOpenedChinese, kMessageSpeechNotOpenedEnglish, kMessageBoxOk, dialog);
+    std::free(piece);
 }
 
 // Takes the path field, made absolute, into InstallDir when it and every

@@ -15,6 +15,10 @@ const char kMessageSpeechOfferEnglish[] =
     "Now install speech module SAPI5.1 from Microsoft. (Install with Administrator Right is "
     "Recommended)";
 
+const char kMessageSpeechNotOpenedChinese[] = "无法打开语音模块的安装包。请您以后自己安装 SAPI5.1。";
+const char kMessageSpeechNotOpenedEnglish[] =
+    "The speech module package could not be opened. Please install SAPI5.1 yourself later.";
+
 const char kMessageInstallFailedChinese[] = "安装失败！请检查一下系统后，再重新安装。谢谢！";
 const char kMessageInstallFailedEnglish[] =
     "Installation failed. Please check your system (quit all Korvo applications) and try again.";

@@ -23,6 +23,10 @@ extern const char kMessageSpeechOfferEnglish[];
 extern const char kMessageInstallFailedChinese[];
 extern const char kMessageInstallFailedEnglish[];
 
+// The shell started nothing for the speech-runtime package.
+extern const char kMessageSpeechNotOpenedChinese[];
+extern const char kMessageSpeechNotOpenedEnglish[];
+
 // The installation failed and a previous installation in the folder is not
 // fully restored yet; another run of the installer completes it.
 extern const char kMessageNotRestoredChinese[];

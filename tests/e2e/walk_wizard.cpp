@@ -114,14 +114,21 @@ void PrintInstalledTree(const std::string& installDir) {
     PrintFiles(installDir, "*");
     PrintSettingsKey(installDir);
     PrintShortcuts();
-    const std::vector<std::string> folders = PackageFolders();
-    if (folders.empty()) std::printf("  speech-runtime package: absent\n");
-    for (const std::string& folder : folders) {
-        const std::string package = folder + "\\" + kPackageName;
-        std::printf("  speech-runtime package %s: %s (%lu bytes)\n", package.c_str(),
-                    FileExists(package) ? "written" : "absent",
-                    static_cast<unsigned long>(ReadAll(package).size()));
+}
+
+// What the stand-in for the package's installer was given, and what the
+// installer left in the temporary folder once that had exited.
+void PrintSpeechPackage(const std::string& record) {
+    const std::string opened = ReadAll(record);
+    if (opened.empty()) {
+        std::printf("  speech-runtime package: not opened\n");
+    } else {
+        const size_t bytes = ReadAll(record + ".bytes").size();
+        const bool asCarried = ReadAll(record + ".bytes") == ReadAll(PayloadFolder() + "\\" + kPackageName);
+        std::printf("  speech-runtime package opened from %s (%lu bytes, %s)\n", opened.c_str(),
+                    static_cast<unsigned long>(bytes), asCarried ? "as carried" : "NOT as carried");
     }
+    std::printf("  left in the temporary folder: %s\n", PackageFolders().empty() ? "nothing" : "its folder");
 }
 
 // In the chooser, opens the preferred parent folder when the drive root
@@ -209,10 +216,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("wizard open: \"%s\"\n", kWizardCaption);
+    // The shell hands the package to a stand-in of its installer, which
+    // records what it read.
+    const std::string record = Shots + "\\opened.txt";
+    DeleteFileA(record.c_str());
+    MsiRecorderAssociation association(OwnFolder() + "\\wizard\\open_recorder.exe", record);
     std::string installDir;
     const bool walked = Walk(setup, wizard, &installDir);
     const int code = setup.WaitForExit();
     std::printf("installer exit code: %d\n", code);
     if (!installDir.empty()) PrintInstalledTree(installDir);
+    PrintSpeechPackage(record);
     return walked && code == 0 ? 0 : 1;
 }

@@ -19,6 +19,7 @@ TEST(MessageBoxLayout, EveryFixedMessageIsShownWhole) {
         {kMessageNoFolderChinese, kMessageNoFolderEnglishFormat},
         {kMessageInstalledChinese, kMessageInstalledEnglish},
         {kMessageSpeechOfferChinese, kMessageSpeechOfferEnglish},
+        {kMessageSpeechNotOpenedChinese, kMessageSpeechNotOpenedEnglish},
         {kMessageInstallFailedChinese, kMessageInstallFailedEnglish},
         {kMessageNotRestoredChinese, kMessageNotRestoredEnglish},
     };

@@ -460,6 +460,105 @@ TEST_F(Installation, PlantedJournalsActOnNothingOutsideTheFolder) {
     SetFileAttributesA(outsideFile.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// What another local user tries while the installation runs: rewrite a
+// staged file, rename the folder.
+struct Meddling {
+    std::string staged, folder;
+    int rewrites = 0, renames = 0, attempts = 0;
+};
+Meddling* Meddler = nullptr;
+
+// Once the run stages (and so holds the folder), before each of its calls.
+void MeddleBeforeEachCall(int) {
+    if (!FileExists(Meddler->staged)) return;
+    ++Meddler->attempts;
+    HANDLE file = CreateFileA(Meddler->staged.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        Meddler->rewrites += WriteFile(file, "tampered", 8, &written, nullptr) ? 1 : 0;
+        CloseHandle(file);
+    }
+    if (MoveFileA(Meddler->folder.c_str(), (Meddler->folder + "-moved").c_str())) {
+        ++Meddler->renames;
+        MoveFileA((Meddler->folder + "-moved").c_str(), Meddler->folder.c_str());
+    }
+}
+
+// The staged name of entry 0 in folder, of whatever run is staging.
+std::string StagedNameIn(const std::string& folder) {
+    for (const std::string& name : NamesIn(folder))
+        if (ClassifyOwnName(name.c_str()) == kOwnStagedNew && name.size() > 6 && name.compare(name.size() - 6, 6, "-0.new") == 0)
+            return folder + "\\" + name;
+    return folder + "\\~lq-none-0.new";
+}
+
+void FindStagedBeforeEachCall(int changes) {
+    Meddler->staged = StagedNameIn(Meddler->folder);
+    MeddleBeforeEachCall(changes);
+}
+
+// Planted the way another local user could, with the elevated installer
+// working in a folder anyone may write: a staged file it still holds cannot
+// be rewritten, nor the folder renamed, and the installed bytes are its
+// own; where the system renames no open file, a staged file rewritten
+// before its move is caught by its sum; a previous file or the settings
+// file that is a link is refused, the link and what it points at left as
+// they were, and the folder too.
+TEST_F(Installation, WhatAnotherUserPlantsIsRefused) {
+    enum Planting { kMeddle, kMeddleWithoutHandleCalls, kProgramLink, kSettingsLink };
+    const struct {
+        const char* what;
+        Planting planting;
+        const char* linked;
+    } cases[] = {
+        {"a staged file rewritten, the folder renamed", kMeddle, nullptr},
+        {"the same on a system that renames no open file", kMeddleWithoutHandleCalls, nullptr},
+        {"the previous program a link to a file elsewhere", kProgramLink, kProgram},
+        {"the settings file a link to a read-only file elsewhere", kSettingsLink, "QuilleryUI.ini"},
+    };
+    const std::string elsewhere = root_ + "\\elsewhere.bin";
+    for (const auto& c : cases) {
+        SetFileAttributesA(elsewhere.c_str(), FILE_ATTRIBUTE_NORMAL);
+        WriteAll(elsewhere, "elsewhere");
+        for (const char* name : {kProgram, "QuilleryUI.ini"}) RemoveUnixLink(Installed(name));
+        RemoveTree(install_);
+        CreateDirectoryA(install_.c_str(), nullptr);
+        PlaceOlderInstallation();
+        SetFileAttributesA(elsewhere.c_str(), FILE_ATTRIBUTE_READONLY);
+        if (c.linked) {
+            RemoveTree(Installed(c.linked));
+            ASSERT_TRUE(MakeUnixLink(elsewhere, Installed(c.linked))) << c.what;
+        }
+        const FolderState before = StateOf(install_);
+        Meddling meddling;
+        meddling.folder = install_;
+        Meddler = &meddling;
+        if (c.planting == kMeddleWithoutHandleCalls) PretendNoHandleCalls(1);
+        if (c.planting == kMeddle || c.planting == kMeddleWithoutHandleCalls) ObserveFileCalls(FindStagedBeforeEachCall);
+        const InstallationOutcome outcome = Install();
+        ObserveFileCalls(nullptr);
+        PretendNoHandleCalls(0);
+        Meddler = nullptr;
+        EXPECT_EQ(0, meddling.renames) << c.what;
+        EXPECT_EQ("elsewhere", ReadAll(elsewhere)) << c.what;
+        EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY), AttributesOf(elsewhere) & ~FILE_ATTRIBUTE_ARCHIVE) << c.what;
+        if (c.planting == kMeddle) {
+            EXPECT_GT(meddling.attempts, PayloadTableCount) << c.what;
+            EXPECT_EQ(0, meddling.rewrites) << c.what;
+            EXPECT_EQ(kInstalled, outcome) << c.what;
+            ExpectEntriesWritten(PayloadTableCount, kConfigBlock1);
+            continue;
+        }
+        // The system without handle calls: rewritten while closed, caught.
+        if (c.planting == kMeddleWithoutHandleCalls) EXPECT_GT(meddling.rewrites, 0) << c.what;
+        EXPECT_EQ(kNotInstalled, outcome) << c.what;
+        ExpectFolderAsBefore(before, install_);
+    }
+    for (const char* name : {kProgram, "QuilleryUI.ini"}) RemoveUnixLink(Installed(name));
+    SetFileAttributesA(elsewhere.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 // An installation killed at every instant (its own ctest entry, for its
 // length). A child process of this component (DISABLED_KillChild) runs the installation and ends itself, as
 // a power cut or Task Manager would, just before its Nth call that changes

@@ -19,51 +19,12 @@ using namespace wizard;
 
 namespace {
 
-const char kRecorderClass[] = "LectorQuilleryTest.OpenRecorder";
 const char kFolderMessage[] = "无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。";
 const DWORD kFloorMs = 5000;
 const int kTraditionalChinese = 2;
 
 // The program next to this test that records what the shell opened.
-std::string RecorderPath() {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string own = path;
-    return own.substr(0, own.find_last_of('\\')) + "\\open_recorder.exe";
-}
-
-// While it lives, the shell opens .msi files with the recorder, which
-// writes the opened path into record. The earlier association comes back
-// afterwards.
-class MsiRecorderAssociation {
-public:
-    MsiRecorderAssociation(const std::string& recorder, const std::string& record) {
-        char previous[256] = "";
-        LONG size = sizeof previous;
-        hadPrevious_ = RegQueryValueA(HKEY_CLASSES_ROOT, ".msi", previous, &size) == ERROR_SUCCESS;
-        previous_ = previous;
-        const std::string command = "\"" + recorder + "\" \"" + record + "\" \"%1\"";
-        const std::string commandKey = std::string(kRecorderClass) + "\\shell\\open\\command";
-        ok_ = SetDefault(".msi", kRecorderClass) && SetDefault(commandKey.c_str(), command.c_str());
-    }
-    ~MsiRecorderAssociation() {
-        if (hadPrevious_)
-            SetDefault(".msi", previous_.c_str());
-        else
-            RegDeleteValueA(HKEY_CLASSES_ROOT, ".msi");
-        for (const char* sub : {"\\shell\\open\\command", "\\shell\\open", "\\shell", ""})
-            RegDeleteKeyA(HKEY_CLASSES_ROOT, (std::string(kRecorderClass) + sub).c_str());
-    }
-    bool Ok() const { return ok_; }
-
-private:
-    static bool SetDefault(const char* key, const char* value) {
-        return RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value, static_cast<DWORD>(strlen(value))) ==
-               ERROR_SUCCESS;
-    }
-    bool hadPrevious_ = false, ok_ = false;
-    std::string previous_;
-};
+std::string RecorderPath() { return OwnFolder() + "\\open_recorder.exe"; }
 
 std::string SpecialFolder(int id) {
     char path[MAX_PATH] = "";
@@ -157,7 +118,7 @@ protected:
         return box;
     }
     // OK to the success message and to the speech-runtime question; the
-    // installer then ends.
+    // installer then hands the package to the shell.
     void AcceptSuccessAndSpeechRuntime() {
         HWND box = Box("祝贺您：安装顺利完成！");
         ASSERT_NE(nullptr, box) << "no success message";
@@ -165,7 +126,6 @@ protected:
         box = Box("下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
         ASSERT_NE(nullptr, box) << "no speech-runtime question";
         ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
-        EXPECT_EQ(0, setup_.WaitForExit());
     }
     SetupProcess setup_;
     HWND dialog_ = nullptr;
@@ -296,7 +256,9 @@ class SpeechRuntime : public Run, public testing::WithParamInterface<Planted> {}
 
 // OK to the offer writes the package into a new folder of its own in the
 // temporary folder and has the shell open it there; whatever someone planted
-// at the fixed path is neither opened nor changed.
+// at the fixed path is neither opened nor changed. Until its installer has
+// exited, no one may change, replace or delete the package, and the wizard
+// is gone; then the package and its folder go.
 TEST_P(SpeechRuntime, PackageIsWrittenAndOpenedInAFolderOfItsOwn) {
     const std::string planted = TempFolder() + kPackageName;
     RemoveTree(planted);
@@ -311,6 +273,8 @@ TEST_P(SpeechRuntime, PackageIsWrittenAndOpenedInAFolderOfItsOwn) {
     ASSERT_TRUE(GetFileAttributesExA(planted.c_str(), GetFileExInfoStandard, &before));
     const std::string record = WorkFolder() + "\\opened.txt";
     DeleteFileA(record.c_str());
+    DeleteFileA((record + ".bytes").c_str());
+    WriteAll(record + ".hold", "");
     ASSERT_TRUE(FileExists(RecorderPath())) << RecorderPath();
     MsiRecorderAssociation association(RecorderPath(), record);
     ASSERT_TRUE(association.Ok());
@@ -324,8 +288,21 @@ TEST_P(SpeechRuntime, PackageIsWrittenAndOpenedInAFolderOfItsOwn) {
     ASSERT_EQ(1u, folders.size());
     const std::string package = folders[0] + "\\" + kPackageName;
     EXPECT_EQ(std::vector<std::string>{kPackageName}, NamesIn(folders[0]));
-    EXPECT_EQ(ReadAll(PayloadFolder() + "\\" + kPackageName), ReadAll(package));
+    const std::string payload = ReadAll(PayloadFolder() + "\\" + kPackageName);
+    EXPECT_EQ(payload, ReadAll(record + ".bytes"));
     EXPECT_EQ(0, lstrcmpiA(LongPath(package).c_str(), LongPath(ReadAll(record)).c_str())) << ReadAll(record);
+    EXPECT_FALSE(IsWindowVisible(dialog_));
+    HANDLE writer = CreateFileA(package.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, writer) << "the package could be rewritten";
+    if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
+    EXPECT_FALSE(DeleteFileA(package.c_str()));
+    EXPECT_FALSE(MoveFileA(package.c_str(), (folders[0] + "\\moved.msi").c_str()));
+    EXPECT_EQ(payload, ReadAll(package));
+    EXPECT_TRUE(setup_.IsRunning()) << "the installer did not wait for the package's installer";
+    DeleteFileA((record + ".hold").c_str());
+    EXPECT_EQ(0, setup_.WaitForExit());
+    EXPECT_TRUE(PackageFolders().empty());
 
     EXPECT_EQ(plantedAttributes, AttributesOf(planted));
     ASSERT_TRUE(GetFileAttributesExA(planted.c_str(), GetFileExInfoStandard, &after));
@@ -335,7 +312,22 @@ TEST_P(SpeechRuntime, PackageIsWrittenAndOpenedInAFolderOfItsOwn) {
     else
         EXPECT_EQ("planted", ReadAll(planted));
     RemoveTree(planted);
-    RemoveTree(folders[0]);
+}
+
+// A shell that starts nothing for the package: the user is told, and
+// nothing of it is left in the temporary folder.
+TEST_F(Run, APackageTheShellCannotOpenIsToldAndLeavesNothing) {
+    MsiRecorderAssociation association(RecorderPath() + ".missing", WorkFolder() + "\\opened.txt");
+    ASSERT_TRUE(association.Ok());
+    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(FreshTarget("run-speech-unopened")));
+    ASSERT_NO_FATAL_FAILURE(AcceptSuccessAndSpeechRuntime());
+    HWND box = Box("无法打开语音模块的安装包。请您以后自己安装 SAPI5.1。");
+    ASSERT_NE(nullptr, box) << "no message that the package was not opened";
+    EXPECT_EQ("The speech module package could not be opened. Please install SAPI5.1 yourself later.",
+              TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    EXPECT_EQ(0, setup_.WaitForExit());
+    EXPECT_TRUE(PackageFolders().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Planted, SpeechRuntime,

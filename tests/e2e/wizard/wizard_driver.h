@@ -255,6 +255,50 @@ inline std::string ArgumentPath(const char* name) {
     return ToWindowsPath(value);
 }
 
+// The folder of this test's own executable.
+inline std::string OwnFolder() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string own = path;
+    return own.substr(0, own.find_last_of('\\'));
+}
+
+// While it lives, the shell opens .msi files with recorder (open_recorder),
+// which writes the opened path into record. The earlier association comes
+// back afterwards.
+class MsiRecorderAssociation {
+public:
+    MsiRecorderAssociation(const std::string& recorder, const std::string& record) {
+        char previous[256] = "";
+        LONG size = sizeof previous;
+        hadPrevious_ = RegQueryValueA(HKEY_CLASSES_ROOT, ".msi", previous, &size) == ERROR_SUCCESS;
+        previous_ = previous;
+        const std::string command = "\"" + recorder + "\" \"" + record + "\" \"%1\"";
+        const std::string commandKey = std::string(kRecorderClass) + "\\shell\\open\\command";
+        ok_ = SetDefault(".msi", kRecorderClass) && SetDefault(commandKey.c_str(), command.c_str());
+    }
+    ~MsiRecorderAssociation() {
+        if (hadPrevious_)
+            SetDefault(".msi", previous_.c_str());
+        else
+            RegDeleteValueA(HKEY_CLASSES_ROOT, ".msi");
+        for (const char* sub : {"\\shell\\open\\command", "\\shell\\open", "\\shell", ""})
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, (std::string(kRecorderClass) + sub).c_str());
+    }
+    MsiRecorderAssociation(const MsiRecorderAssociation&) = delete;
+    MsiRecorderAssociation& operator=(const MsiRecorderAssociation&) = delete;
+    bool Ok() const { return ok_; }
+
+private:
+    static constexpr const char* kRecorderClass = "LectorQuilleryTest.OpenRecorder";
+    static bool SetDefault(const char* key, const char* value) {
+        return RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value, static_cast<DWORD>(std::strlen(value))) ==
+               ERROR_SUCCESS;
+    }
+    bool hadPrevious_ = false, ok_ = false;
+    std::string previous_;
+};
+
 // The payload folder, in which the test's --atlas lies.
 inline std::string PayloadFolder() {
     const std::string atlas = ArgumentPath("atlas");
