@@ -11,6 +11,9 @@ PACKAGES=(
     wine wine32:i386 wine64 xvfb xauth x11-utils
     unifont imagemagick locales
     openssl osslsigncode
+    # zlib's source comes as a bzip2 or xz tarball (fetch_zlib_source.sh),
+    # and a minimal system has neither.
+    bzip2 xz-utils
 )
 
 missing=()

@@ -22,17 +22,30 @@ else
     export LQ_WINE=/usr/lib/wine/wine
 fi
 
+# A display is taken when its lock or socket is here or when a server answers
+# on it: a server started in another root (a chroot) keeps its files there but
+# shares the abstract socket names, which clients try first. Two sessions that
+# pick the same number at once: one's server ends, and it takes the next.
 _lq_display=99
-while [ -e "/tmp/.X${_lq_display}-lock" ] || [ -e "/tmp/.X11-unix/X${_lq_display}" ]; do
+while :; do
+    if [ -e "/tmp/.X${_lq_display}-lock" ] || [ -e "/tmp/.X11-unix/X${_lq_display}" ] ||
+        xdpyinfo -display ":${_lq_display}" >/dev/null 2>&1; then
+        _lq_display=$((_lq_display + 1))
+        [ "$_lq_display" -lt 200 ] || { echo "wine_session: no X display free" >&2; return 1; }
+        continue
+    fi
+    Xvfb ":${_lq_display}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    _lq_xvfb_pid=$!
+    for _ in $(seq 1 50); do
+        xdpyinfo -display ":${_lq_display}" >/dev/null 2>&1 && break
+        kill -0 "$_lq_xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$_lq_xvfb_pid" 2>/dev/null && break
     _lq_display=$((_lq_display + 1))
+    [ "$_lq_display" -lt 200 ] || { echo "wine_session: Xvfb does not start" >&2; return 1; }
 done
 export DISPLAY=":${_lq_display}"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-_lq_xvfb_pid=$!
-for _ in $(seq 1 50); do
-    xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break
-    sleep 0.1
-done
 
 rm -rf "$WINEPREFIX"
 "$LQ_WINE" wineboot -i >/dev/null 2>&1

@@ -64,9 +64,28 @@ protected:
         ASSERT_TRUE(process_->StartWithArguments(Component(), std::to_string(kind) + " " + std::to_string(text)));
         box_ = process_->WaitForWindow(kBoxCaption);
         ASSERT_NE(nullptr, box_);
-        Sleep(300);  // let it paint
         kind_ = kind;
         texts_ = kMessageBoxTexts[text];
+    }
+    // Pixels of the Chinese line's glyphs in image that differ from the
+    // atlas, the line centred in its control.
+    int ChineseLineMismatches(const Image& image) {
+        RECT line = ClientRectIn(box_, GetDlgItem(box_, kChineseLine));
+        int width = 16 * static_cast<int>(strlen(texts_.chinese) / 2);  // all two-byte codes
+        int x = line.left + (line.right - line.left - width) / 2;
+        int y = line.top + (line.bottom - line.top - 16) / 2;
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        int mismatches = 0;
+        for (size_t k = 0; texts_.chinese[2 * k]; ++k) {
+            unsigned code = (static_cast<unsigned char>(texts_.chinese[2 * k]) << 8) |
+                            static_cast<unsigned char>(texts_.chinese[2 * k + 1]);
+            mismatches += GlyphMismatches(image, x + 16 * static_cast<int>(k), y, code, RGB(0, 0, 0), face);
+        }
+        return mismatches;
+    }
+    // The box's client area once its Chinese line is drawn.
+    Image DrawnBox() {
+        return wizard::CaptureClientWhen(box_, [&](const Image& image) { return ChineseLineMismatches(image) == 0; });
     }
     MessageBoxLayout Expected() {
         MessageBoxMetrics m = {};
@@ -105,6 +124,7 @@ TEST_F(MessageBoxRun, ButtonsSizeAndPlaceFollowTheLayout) {
     for (const KindCase& c : kKinds) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind);
         ASSERT_NO_FATAL_FAILURE(Open(c.kind, c.text));
+        DrawnBox();  // for the screenshot
         SavePng(CaptureWindow(box_), WorkFolder() + "\\message-box-kind" + std::to_string(c.kind) + ".png");
         MessageBoxLayout l = Expected();
         RECT window;
@@ -136,19 +156,7 @@ TEST_F(MessageBoxRun, ButtonsSizeAndPlaceFollowTheLayout) {
 
 TEST_F(MessageBoxRun, ChineseLineIsDrawnFromTheAtlasCentredInItsControl) {
     ASSERT_NO_FATAL_FAILURE(Open(0, 0));
-    Image image = CaptureClient(box_);
-    RECT line = ClientRectIn(box_, GetDlgItem(box_, kChineseLine));
-    int width = 16 * static_cast<int>(strlen(texts_.chinese) / 2);  // all two-byte codes
-    int x = line.left + (line.right - line.left - width) / 2;
-    int y = line.top + (line.bottom - line.top - 16) / 2;
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    int mismatches = 0;
-    for (size_t k = 0; texts_.chinese[2 * k]; ++k) {
-        unsigned code = (static_cast<unsigned char>(texts_.chinese[2 * k]) << 8) |
-                        static_cast<unsigned char>(texts_.chinese[2 * k + 1]);
-        mismatches += GlyphMismatches(image, x + 16 * static_cast<int>(k), y, code, RGB(0, 0, 0), face);
-    }
-    EXPECT_EQ(0, mismatches);
+    EXPECT_EQ(0, ChineseLineMismatches(DrawnBox()));
     // The close box of a box with OK alone answers OK.
     RequestClose(box_);
     EXPECT_EQ(1, WaitForExit());

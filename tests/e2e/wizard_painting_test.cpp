@@ -12,13 +12,13 @@
 #include "render/caption_table.h"
 #include "render/check_box_geometry.h"
 #include "resources/resource_ids.h"
+#include "wizard/wizard_driver.h"
 
 namespace {
 
 const char kWizardCaption[] = "LectorQuillery Installer";
 const int kFolderPageState = 0;
 const COLORREF kBlack = RGB(0, 0, 0);
-const DWORD kPaintSettleMs = 400;
 
 // Where a control lies in its dialog's client area.
 PixelRect RectIn(HWND dialog, int id) {
@@ -42,9 +42,11 @@ protected:
     void TearDown() override {
         if (font_) DeleteObject(font_);
     }
-    Image Shot(const char* name) {
-        Sleep(kPaintSettleMs);
-        Image image = CaptureClient(dialog_);
+    // The client area once ready(image) holds (or the last capture when it
+    // does not in time), saved as name.png.
+    template <typename Ready>
+    Image Shot(const char* name, Ready ready) {
+        Image image = wizard::CaptureClientWhen(dialog_, ready);
         SavePng(image, WorkFolder() + "\\" + name + ".png");
         return image;
     }
@@ -61,6 +63,11 @@ protected:
         }
         return mismatches;
     }
+    // Next and Cancel are drawn: their captions come last, after the face
+    // and the bevel.
+    bool ButtonsDrawn(const Image& image) {
+        return CaptionGlyphMismatches(image, IDC_NEXT, 3) == 0 && CaptionGlyphMismatches(image, IDC_CANCEL, 2) == 0;
+    }
     SetupProcess setup_;
     HWND dialog_ = nullptr;
     HFONT font_ = nullptr;
@@ -68,7 +75,7 @@ protected:
 };
 
 TEST_F(WizardPixels, CaptionGlyphsMatchTheAtlasWhereTheTextRulePutsThem) {
-    Image image = Shot("wizard-folder-page");
+    Image image = Shot("wizard-folder-page", [&](const Image& shot) { return ButtonsDrawn(shot); });
     EXPECT_EQ(0, CaptionGlyphMismatches(image, IDC_NEXT, 3));    // 下一步
     EXPECT_EQ(0, CaptionGlyphMismatches(image, IDC_CANCEL, 2));  // 取消
     // One pixel off either way is a mismatch: the check can fail.
@@ -80,7 +87,7 @@ TEST_F(WizardPixels, CaptionGlyphsMatchTheAtlasWhereTheTextRulePutsThem) {
 }
 
 TEST_F(WizardPixels, BevelOfANormalButtonAndTheDefaultFrame) {
-    Image image = Shot("wizard-bevels");
+    Image image = Shot("wizard-bevels", [&](const Image& shot) { return ButtonsDrawn(shot); });
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
     PixelRect c = RectIn(dialog_, IDC_CANCEL);
     int midY = (c.top + c.bottom) / 2;
@@ -111,14 +118,21 @@ int FocusPixels(const Image& image, PixelRect item, COLORREF face) {
 }
 
 TEST_F(WizardPixels, FocusRectangleFollowsTheFocus) {
-    FocusControl(dialog_, IDC_CANCEL);
-    Image image = Shot("wizard-focus-on-cancel");
     PixelRect cancel = RectIn(dialog_, IDC_CANCEL), next = RectIn(dialog_, IDC_NEXT);
     int width = ShrinkForFocus(cancel).right - ShrinkForFocus(cancel).left;
+    // Each button paints and erases its own frame: wait for both.
+    const auto onCancel = [&](const Image& shot) {
+        return FocusPixels(shot, cancel, face_) > width / 3 && FocusPixels(shot, next, face_) == 0;
+    };
+    const auto onNext = [&](const Image& shot) {
+        return FocusPixels(shot, cancel, face_) == 0 && FocusPixels(shot, next, face_) > 0;
+    };
+    FocusControl(dialog_, IDC_CANCEL);
+    Image image = Shot("wizard-focus-on-cancel", onCancel);
     EXPECT_GT(FocusPixels(image, cancel, face_), width / 3);  // dotted: every other pixel
     EXPECT_EQ(0, FocusPixels(image, next, face_));
     FocusControl(dialog_, IDC_NEXT);
-    image = Shot("wizard-focus-on-next");
+    image = Shot("wizard-focus-on-next", onNext);
     EXPECT_EQ(0, FocusPixels(image, cancel, face_));
     EXPECT_GT(FocusPixels(image, next, face_), 0);
 }
@@ -154,22 +168,28 @@ TEST_F(WizardPixels, OptionBoxesShowFixedCaptionsAndFollowTheirState) {
     for (int id : {IDC_DESKTOP_OPTION, IDC_AUTOSTART_OPTION}) {
         SCOPED_TRACE(id);
         HWND box = GetDlgItem(dialog_, id);
-        Image before = Shot("wizard-options-before");
-        LRESULT stateBefore = SendMessageA(box, BM_GETCHECK, 0, 0);
         // The fixed caption's first glyph sits at the label position.
         const PlacedCheckBox placed = PlaceCheckBox(dialog_, id);
         const char* caption = OptionBoxCaption(id);
         unsigned first = (static_cast<unsigned char>(caption[0]) << 8) | static_cast<unsigned char>(caption[1]);
-        EXPECT_EQ(0, GlyphMismatches(before, placed.origin.x + placed.layout.labelX,
-                                     placed.origin.y + placed.layout.labelY, first, kBlack, face_));
+        const auto labelMismatches = [&](const Image& shot) {
+            return GlyphMismatches(shot, placed.origin.x + placed.layout.labelX,
+                                   placed.origin.y + placed.layout.labelY, first, kBlack, face_);
+        };
+        Image before = Shot("wizard-options-before", [&](const Image& shot) { return labelMismatches(shot) == 0; });
+        LRESULT stateBefore = SendMessageA(box, BM_GETCHECK, 0, 0);
+        EXPECT_EQ(0, labelMismatches(before));
+        const std::vector<COLORREF> markBefore = MarkPixels(before, dialog_, id);
 
         ClickButton(dialog_, id);
-        Image after = Shot("wizard-options-after");
+        Image after = Shot("wizard-options-after",
+                           [&](const Image& shot) { return MarkPixels(shot, dialog_, id) != markBefore; });
         EXPECT_NE(stateBefore, SendMessageA(box, BM_GETCHECK, 0, 0));
-        EXPECT_NE(MarkPixels(before, dialog_, id), MarkPixels(after, dialog_, id));
+        EXPECT_NE(markBefore, MarkPixels(after, dialog_, id));
         ClickButton(dialog_, id);
-        Image back = Shot("wizard-options-back");
-        EXPECT_EQ(MarkPixels(before, dialog_, id), MarkPixels(back, dialog_, id));
+        Image back = Shot("wizard-options-back",
+                          [&](const Image& shot) { return MarkPixels(shot, dialog_, id) == markBefore; });
+        EXPECT_EQ(markBefore, MarkPixels(back, dialog_, id));
     }
 }
 

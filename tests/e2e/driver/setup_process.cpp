@@ -85,7 +85,7 @@ HWND SetupProcess::WaitForWindow(const char* caption, DWORD timeoutMs) const {
     for (DWORD waited = 0; waited <= timeoutMs; waited += kPollMs) {
         FindRequest request = {info_.dwProcessId, caption, nullptr};
         EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&request));
-        if (request.found) return request.found;
+        if (request.found) return WaitForMessageLoop(request.found, timeoutMs) ? request.found : nullptr;
         if (!IsRunning()) return nullptr;
         Sleep(kPollMs);
     }
@@ -121,6 +121,12 @@ std::string TextOf(HWND window) {
     // WM_GETTEXT works across processes where GetWindowText may not.
     SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+bool WaitForMessageLoop(HWND window, DWORD timeoutMs) {
+    DWORD_PTR answer = 0;
+    // WM_NULL does nothing: only that it is answered counts.
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer) != 0;
 }
 
 void FocusControl(HWND dialog, int id) {

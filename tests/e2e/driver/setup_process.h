@@ -32,7 +32,9 @@ public:
     bool Start(const std::string& exe = SetupExecutablePath(), const char* environment = nullptr);
     // Starts exe with a command-line tail (arguments after the program name).
     bool StartWithArguments(const std::string& exe, const std::string& arguments);
-    // The first visible top-level window of the process with this caption.
+    // The first visible top-level window of the process with this caption,
+    // once the process is back in its message loop (WaitForMessageLoop), so
+    // that what it does after showing the window (focus, activation) is done.
     HWND WaitForWindow(const char* caption, DWORD timeoutMs = 20000) const;
     // Waits for the exit; returns the exit code, or -1 after the timeout.
     int WaitForExit(DWORD timeoutMs = 20000) const;
@@ -47,6 +49,13 @@ private:
 std::vector<HWND> ChildWindows(HWND dialog);
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
+
+// Waits until the thread that owns window is back in its message loop;
+// false when it is not within timeoutMs. A message from another process is
+// handled only when that thread asks for its next message: whatever it was
+// doing then (a command, the start-up) is complete, not just the part of it
+// that is already seen.
+bool WaitForMessageLoop(HWND window, DWORD timeoutMs = 20000);
 
 // Gives the keyboard focus to a control of a dialog in another process.
 void FocusControl(HWND dialog, int id);

@@ -77,12 +77,21 @@ TEST_F(Chooser, OpensOnTheFolderListInTheCurrentDirectoryWithBilingualCaptions) 
     EXPECT_NE(std::string::npos, CharLowerCopy(shown).find("chooser-start")) << shown;
     HWND cancel = GetDlgItem(chooser, IDCANCEL);
     EXPECT_EQ(BS_OWNERDRAW, GetWindowLongA(cancel, GWL_STYLE) & BS_TYPEMASK);
-    Sleep(300);  // let it paint
-    Image image = CaptureClient(chooser);
+    struct Caption {
+        int id;
+        const char* gbk;
+    };
+    const Caption captions[] = {{IDCANCEL, "取消"}, {IDC_FC_DIRECTORIES_LABEL, "路径"}, {IDC_FC_DRIVES_LABEL, "磁盘"}};
+    const auto shows = [&](const Image& shot, const Caption& c) {
+        return ShowsGlyphs(shot, RectIn(chooser, c.id), c.gbk, 2);
+    };
+    const Image image = CaptureClientWhen(chooser, [&](const Image& shot) {
+        for (const Caption& c : captions)
+            if (!shows(shot, c)) return false;
+        return true;
+    });
     SavePng(image, WorkFolder() + "\\chooser.png");
-    EXPECT_TRUE(ShowsGlyphs(image, RectIn(chooser, IDCANCEL), "取消", 2)) << "Cancel";
-    EXPECT_TRUE(ShowsGlyphs(image, RectIn(chooser, IDC_FC_DIRECTORIES_LABEL), "路径", 2));
-    EXPECT_TRUE(ShowsGlyphs(image, RectIn(chooser, IDC_FC_DRIVES_LABEL), "磁盘", 2));
+    for (const Caption& c : captions) EXPECT_TRUE(shows(image, c)) << "control " << c.id;
     ASSERT_TRUE(Close(chooser, IDCANCEL));
     EXPECT_EQ(path_, PathField());
 }

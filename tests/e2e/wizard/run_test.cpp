@@ -161,10 +161,12 @@ TEST_F(Run, AfterAFailedFolderCheckACorrectedPathInstallsAtOnceWithTheEarlierCho
     ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_BACK, 0));
     EXPECT_TRUE(IsShown(dialog_, IDC_BACK));
     EXPECT_TRUE(IsEnabled(dialog_, IDC_BACK));
-    Sleep(300);  // let it paint
-    Image page = CaptureClient(dialog_);
+    const auto readsNext = [&](const Image& shot) {
+        return ShowsGlyphs(shot, RectIn(dialog_, IDC_NEXT), "下一步", 3);
+    };
+    Image page = CaptureClientWhen(dialog_, readsNext);
     SavePng(page, WorkFolder() + "\\folder-page-after-back.png");
-    EXPECT_TRUE(ShowsGlyphs(page, RectIn(dialog_, IDC_NEXT), "下一步", 3));
+    EXPECT_TRUE(readsNext(page));
 
     SetText(dialog_, IDC_PATH_FIELD, target);
     RECT window;
@@ -177,9 +179,11 @@ TEST_F(Run, AfterAFailedFolderCheckACorrectedPathInstallsAtOnceWithTheEarlierCho
     const DWORD start = GetTickCount();
     ClickButton(dialog_, IDC_NEXT);
 
-    ASSERT_TRUE(WaitUntil([&] { return !IsShown(dialog_, IDC_NEXT); })) << "the run did not start";
-    EXPECT_FALSE(IsShown(dialog_, IDC_BACK));
-    EXPECT_FALSE(IsShown(dialog_, IDC_CANCEL));
+    // The run hides its buttons one after the other, and pumps no messages
+    // until the installation is done: wait for all three.
+    ASSERT_TRUE(WaitUntil([&] {
+        return !IsShown(dialog_, IDC_NEXT) && !IsShown(dialog_, IDC_BACK) && !IsShown(dialog_, IDC_CANCEL);
+    })) << "the run did not start, or left Next, Back or Cancel shown";
     EXPECT_EQ(0, VisiblePage(dialog_)) << "no page may be shown again";
     EXPECT_TRUE(WaitUntil([&] {
         POINT at;

@@ -57,8 +57,27 @@ inline int VisiblePage(HWND dialog) {
     return folder ? 0 : language ? 1 : 2;
 }
 
+// Waits until the wizard shows page and has finished switching to it: the
+// page's own controls change first, the licence texts, the Back button and
+// the repaint after them, in the same command.
 inline bool WaitForPage(HWND dialog, int page, DWORD timeoutMs = kWaitMs) {
-    return WaitUntil([&] { return VisiblePage(dialog) == page; }, timeoutMs);
+    return WaitUntil([&] { return VisiblePage(dialog) == page; }, timeoutMs) &&
+           WaitForMessageLoop(dialog, timeoutMs);
+}
+
+// The client area of window as soon as ready(image) holds, or the last
+// capture after timeoutMs: a window paints a while after it changes, and the
+// screen shows the paint a while later again.
+template <typename Ready>
+Image CaptureClientWhen(HWND window, Ready ready, DWORD timeoutMs = kWaitMs) {
+    Image image;
+    WaitUntil(
+        [&] {
+            image = CaptureClient(window);
+            return ready(image);
+        },
+        timeoutMs);
+    return image;
 }
 
 // The whole text of a window of another process, however long.
