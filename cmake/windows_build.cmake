@@ -112,9 +112,11 @@ add_library(lq_shell STATIC
     render/owner_button.cpp
     render/licence_item.cpp
     render/check_box.cpp
+    render/control_text.cpp
     base/payload_resource.cpp
     base/system_library.cpp
     base/late_calls.cpp
+    base/window_subclass.cpp
     install/extract_payload.cpp
     base/zlib_crc32.cpp
     ${LQ_INSTALL_SHELL_SOURCES}

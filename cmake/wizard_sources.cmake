@@ -5,7 +5,8 @@ set(LQ_WIZARD_CORE_SOURCES    # platform-free
     setup/licence_lines.cpp
     setup/folder_path_rule.cpp
     setup/pointer_rule.cpp
-    setup/wait_floor.cpp)
+    setup/wait_floor.cpp
+    setup/control_names.cpp)
 set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/show_page.cpp
     setup/licence_loader.cpp
@@ -13,4 +14,6 @@ set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/installation_report.cpp
     setup/enter_presses_button.cpp
     setup/installation_run.cpp
-    setup/speech_package.cpp)
+    setup/speech_package.cpp
+    setup/accessible_names.cpp
+    setup/named_accessible.cpp)

@@ -1,5 +1,7 @@
 #include "render/owner_draw.h"
 
+#include "base/window_subclass.h"
+
 #include "render/caption_table.h"
 #include "render/check_box_geometry.h"
 #include "render/mixed_text.h"
@@ -66,5 +68,5 @@ LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     }
     // The press changes the system's own look; repaint ours over it.
     if (message == WM_LBUTTONDOWN) InvalidateRect(box, nullptr, TRUE);
-    return CallWindowProcA(SavedButtonProc, box, message, wParam, lParam);
+    return CallPreviousProc(SavedButtonProc, box, message, wParam, lParam);
 }

@@ -44,11 +44,12 @@ void DrawCaption(HDC dc, const RECT& rect, CaptionLayout layout, int pressed, co
 }
 
 // Returns 0 for a control that is not painted at all.
-int PaintFace(const DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId) {
+int PaintFace(const DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId, const char* givenText) {
     const ButtonCaption chosen = ChooseButtonCaption(GetDlgCtrlID(item->hwndItem), wizardState);
     if (chosen.source == kCaptionNothing) return 0;
     char buffer[kCaptionCapacity] = "";
     const char* caption = chosen.text;
+    if (chosen.source == kCaptionGiven) caption = givenText ? givenText : "";
     if (chosen.source == kCaptionWindowText) {
         GetWindowTextA(item->hwndItem, buffer, kWindowTextLimit);
         caption = buffer;
@@ -64,9 +65,11 @@ int PaintFace(const DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId) 
 
 }  // namespace
 
-void PaintOwnerButton(DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId) {
+void PaintOwnerButton(DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId, const char* givenText) {
     if (item->CtlType != ODT_BUTTON) return;
-    if ((item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) && !PaintFace(item, wizardState, defaultButtonId)) return;
+    if ((item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) &&
+        !PaintFace(item, wizardState, defaultButtonId, givenText))
+        return;
     if (!(item->itemState & ODS_FOCUS)) return;
     // DrawFocusRect inverts, so a focus-only request toggles just this frame.
     item->rcItem = ToRect(ShrinkForFocus(ToPixelRect(item->rcItem)));

@@ -1,11 +1,16 @@
 #include "setup/main_dialog.h"
 
+#include "base/window_subclass.h"
 #include "render/caption_table.h"
+#include "render/control_text.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
+#include "setup/accessible_names.h"
 #include "setup/folder_chooser.h"
 #include "setup/folder_path_rule.h"
 #include "setup/installation_run.h"
+#include "setup/licence_loader.h"
+#include "setup/named_accessible.h"
 #include "setup/program_state.h"
 #include "setup/show_page.h"
 #include "setup/wizard_flow.h"
@@ -31,11 +36,12 @@ int HandlingCommand = 0;
 
 // The option boxes stay standard check boxes; only their painting is ours.
 // Both return the same button-class procedure, so one saved value serves both.
+// Their texts become the captions they draw.
 void SubclassOptionBoxes(HWND dialog) {
     for (int id : kOptionBoxes) {
-        LONG_PTR previous = SetWindowLongPtrA(GetDlgItem(dialog, id), GWLP_WNDPROC,
-                                              reinterpret_cast<LONG_PTR>(CheckBoxProc));
-        SavedButtonProc = reinterpret_cast<WNDPROC>(previous);
+        HWND box = GetDlgItem(dialog, id);
+        SavedButtonProc = SubclassWindow(box, CheckBoxProc);
+        SetControlText(box, OptionBoxCaption(id));
     }
 }
 
@@ -73,6 +79,10 @@ void OnInitDialog(HWND dialog) {
     EnableWindow(back, FALSE);
     FillLanguageList(dialog);
     SubclassOptionBoxes(dialog);
+    // What a screen reader announces: the captions drawn, and names for the
+    // controls that show values.
+    LabelOwnerDrawnControls(dialog, WizardState);
+    GiveAccessibleNames(dialog);
 }
 
 // The installation runs at most once: it always ends with WizardState -1.
@@ -128,7 +138,7 @@ void OnDrawItem(HWND dialog, WPARAM id, DRAWITEMSTRUCT* item) {
     if (id == IDC_LICENCE_LIST)
         PaintLicenceItem(item, dialog);
     else
-        PaintOwnerButton(item, WizardState, DefaultButtonId);
+        PaintOwnerButton(item, WizardState, DefaultButtonId, nullptr);
 }
 
 }  // namespace
@@ -143,6 +153,12 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_MEASUREITEM:
         return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DESTROY:
+        // The controls go after their dialog: nothing paints or asks for
+        // names any more.
+        ReleaseLicenceTexts();
+        EndNamedClientObjects();
+        return FALSE;
     case WM_COMMAND:
         // The notification code is ignored: every notification acts as a click.
         if (HandlingCommand) return FALSE;

@@ -3,6 +3,7 @@
 #include "base/bounded_text.h"
 #include <cstring>
 
+#include "render/control_text.h"
 #include "render/mixed_text.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
@@ -16,9 +17,11 @@ const int kEnglishCapacity = 128;
 // The button size used when the template lacks the first button.
 const RECT kFallbackButton = {0, 0, 82, 12};
 
-// Valid while one box is up; only one can be, on the one thread.
+// Valid while one box is up; only one can be, on the one thread. The
+// Chinese line is the caller's, which outlives the box.
 int BoxKind = kMessageBoxOk;
 char EnglishLine[kEnglishCapacity] = "";
+const char* ChineseLine = "";
 
 SIZE MeasureEnglishLine(HDC dc) {
     SIZE size = {0, 0};
@@ -69,8 +72,11 @@ void LayOut(HWND box, const char* chinese) {
     PlaceButton(box, l.firstId, l.firstX, l.firstY, m.buttonWidth, m.buttonHeight);
     if (l.showsSecond)
         PlaceButton(box, l.secondId, l.secondX, l.secondY, m.buttonWidth, m.buttonHeight);
+    // The painter draws the line from ChineseLine; the control's text is
+    // what a screen reader reads, and so are the buttons' texts.
+    LabelOwnerDrawnControls(box, WizardState);
     HWND chineseLine = GetDlgItem(box, IDC_MB_CHINESE_LINE);
-    SetWindowTextA(chineseLine, chinese);
+    SetControlText(chineseLine, chinese);
     MoveWindow(chineseLine, client.left, l.chineseY, client.right, l.chineseHeight, TRUE);
     HWND englishLine = GetDlgItem(box, IDC_MB_ENGLISH_LINE);
     if (EnglishLine[0] == '\0') {
@@ -110,9 +116,9 @@ int ShowMessageBox(const char* chinese, const char* english, int kind, HWND owne
     BoxKind = kind;
     // An over-long line is cut safely at the buffer's 127 bytes.
     CopyTextCut(EnglishLine, sizeof EnglishLine, english);
+    ChineseLine = chinese ? chinese : "";
     return static_cast<int>(DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_MESSAGE_BOX),
-                                            owner, MessageBoxProc,
-                                            reinterpret_cast<LPARAM>(chinese ? chinese : "")));
+                                            owner, MessageBoxProc, reinterpret_cast<LPARAM>(ChineseLine)));
 }
 
 INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -122,7 +128,7 @@ INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         LetEnterPressButtons(box);
         return TRUE;
     case WM_DRAWITEM:
-        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), WizardState, DefaultButtonId);
+        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), WizardState, DefaultButtonId, ChineseLine);
         return TRUE;
     case WM_COMMAND:
         if (EndsTheBox(LOWORD(wParam))) EndDialog(box, AnswerFor(LOWORD(wParam)));

@@ -12,6 +12,7 @@
 #include "render/caption_table.h"
 #include "render/check_box_geometry.h"
 #include "resources/resource_ids.h"
+#include "wizard/wizard_driver.h"
 
 namespace {
 
@@ -170,6 +171,46 @@ TEST_F(WizardPixels, OptionBoxesShowFixedCaptionsAndFollowTheirState) {
         ClickButton(dialog_, id);
         Image back = Shot("wizard-options-back");
         EXPECT_EQ(MarkPixels(before, dialog_, id), MarkPixels(back, dialog_, id));
+    }
+}
+
+// Pixels of the list's client area that differ between two images.
+std::vector<POINT> ChangedPixels(const Image& before, const Image& after, const RECT& area) {
+    std::vector<POINT> changed;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (before.At(x, y) != after.At(x, y)) changed.push_back(POINT{x, y});
+    return changed;
+}
+
+// A keyboard user sees which line of the Chinese licence has the focus, and
+// the cue follows the arrow keys, line by line.
+TEST_F(WizardPixels, TheChineseLicenceShowsWhichLineHasTheFocus) {
+    ASSERT_TRUE(wizard::PressAndWaitForPage(dialog_, IDC_NEXT, 1));
+    ASSERT_TRUE(wizard::PressAndWaitForPage(dialog_, IDC_NEXT, 2));
+    ClickButton(dialog_, IDC_LICENCE_SWITCH);
+    ASSERT_TRUE(wizard::WaitUntil([&] { return wizard::IsShown(dialog_, IDC_LICENCE_LIST); }));
+    HWND list = GetDlgItem(dialog_, IDC_LICENCE_LIST);
+    const RECT area = wizard::RectIn(dialog_, IDC_LICENCE_LIST);
+    const LRESULT rowHeight = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    const Image unfocused = Shot("licence-list-unfocused");
+    FocusControl(dialog_, IDC_LICENCE_LIST);
+    ASSERT_TRUE(wizard::WaitUntil([&] { return wizard::FocusOf(dialog_) == list; }));
+    for (int line = 0; line < 2; ++line) {
+        SCOPED_TRACE(line);
+        if (line) {
+            PressKey(list, VK_DOWN);
+            ASSERT_TRUE(wizard::WaitUntil([&] { return SendMessageA(list, LB_GETCARETINDEX, 0, 0) == line; }));
+        }
+        const Image focused = Shot(line ? "licence-list-focus-line2" : "licence-list-focus-line1");
+        const std::vector<POINT> changed = ChangedPixels(unfocused, focused, area);
+        EXPECT_GT(changed.size(), static_cast<size_t>(area.right - area.left)) << "no focus cue";
+        const LONG top = area.top + line * static_cast<LONG>(rowHeight);
+        for (const POINT& p : changed) {
+            EXPECT_GE(p.y, top);
+            EXPECT_LT(p.y, top + rowHeight);
+            if (p.y < top || p.y >= top + rowHeight) break;
+        }
     }
 }
 
