@@ -4,6 +4,8 @@
 
 #include "render/caption_table.h"
 #include "render/check_box_geometry.h"
+#include "render/focus_frame.h"
+#include "render/glyph_atlas.h"
 #include "render/mixed_text.h"
 
 // Shared by both option boxes: both are standard buttons, so subclassing
@@ -40,7 +42,7 @@ void PaintCheckBox(HWND box, HDC dc) {
     RECT client;
     GetClientRect(box, &client);
     const CheckBoxLayout layout =
-        LayOutCheckBox(ToPixelRect(client), static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE)));
+        LayOutCheckBox(ToPixelRect(client), static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE)), GlyphScale);
     const RECT face = ToRect(layout.face);
     FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
     DrawMark(box, dc, layout);
@@ -53,8 +55,7 @@ void PaintCheckBox(HWND box, HDC dc) {
     const SIZE size = MeasureMixedText(dc, caption);
     DrawMixedText(dc, layout.labelX, layout.labelY, caption);
     if (GetFocus() != box) return;
-    const RECT focus = ToRect(CheckBoxFocusRect(layout, size.cx));
-    DrawFocusRect(dc, &focus);
+    DrawFocusFrame(dc, ToRect(CheckBoxFocusRect(layout, size.cx, GlyphScale)));
 }
 
 // The button class keeps the state and behaviour; only the painting is ours.

@@ -1,11 +1,13 @@
 #include "render/owner_draw.h"
 
+#include "render/focus_frame.h"
+#include "render/glyph_atlas.h"
+#include "render/glyph_scale.h"
 #include "render/mixed_text.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
-const int kLineMargin = 2;
 const COLORREF kBlack = RGB(0, 0, 0);
 
 // Draws item index's line, kept by the program as the item's data, or
@@ -14,7 +16,8 @@ void DrawLicenceLine(HDC dc, RECT rect, HWND list, UINT index, ULONG_PTR line) {
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     // Unsigned, so an empty list's index of -1 is out of range.
     if (index >= static_cast<UINT>(count) || !line) return;
-    InflateRect(&rect, -kLineMargin, -kLineMargin);
+    const int margin = kLicenceRowMargin * GlyphScale;
+    InflateRect(&rect, -margin, -margin);
     DrawMixedText(dc, rect.left, rect.top, reinterpret_cast<const char*>(line));
 }
 
@@ -29,6 +32,6 @@ void PaintLicenceItem(const DRAWITEMSTRUCT* item, HWND dialog) {
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     FillRect(dc, &item->rcItem, GetSysColorBrush(COLOR_WINDOW));
     DrawLicenceLine(dc, item->rcItem, GetDlgItem(dialog, IDC_LICENCE_LIST), item->itemID, item->itemData);
-    if (item->itemState & ODS_FOCUS) DrawFocusRect(dc, &item->rcItem);
+    if (item->itemState & ODS_FOCUS) DrawFocusFrame(dc, item->rcItem);
     RestoreDC(dc, saved);
 }

@@ -3,6 +3,8 @@
 #include "base/window_subclass.h"
 #include "render/caption_table.h"
 #include "render/control_text.h"
+#include "render/glyph_atlas.h"
+#include "render/glyph_scale.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
 #include "setup/accessible_names.h"
@@ -21,7 +23,6 @@ static_assert(kCaptionLicencePage == kWizardLicencePage,
 namespace {
 
 const UINT kLicenceItemWidth = 1024;
-const UINT kLicenceItemHeight = 23;
 const int kOptionBoxes[] = {IDC_DESKTOP_OPTION, IDC_AUTOSTART_OPTION};
 
 // UiLanguage names, by value; the list offers the first three, in this order.
@@ -127,10 +128,24 @@ void OnCommand(HWND dialog, int id) {
     }
 }
 
-INT_PTR OnMeasureItem(MEASUREITEMSTRUCT* item) {
+// The height of a line in the dialog's font, in which the list draws its
+// single bytes; 0 when it cannot be measured.
+int DialogFontHeight(HWND dialog) {
+    HDC dc = GetDC(dialog);
+    if (!dc) return 0;
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    TEXTMETRICA metrics;
+    const int height = GetTextMetricsA(dc, &metrics) ? metrics.tmHeight : 0;
+    if (previous) SelectObject(dc, previous);
+    ReleaseDC(dialog, dc);
+    return height;
+}
+
+INT_PTR OnMeasureItem(HWND dialog, MEASUREITEMSTRUCT* item) {
     if (item->CtlID != IDC_LICENCE_LIST) return FALSE;
     item->itemWidth = kLicenceItemWidth;
-    item->itemHeight = kLicenceItemHeight;
+    item->itemHeight = static_cast<UINT>(LicenceRowHeight(GlyphScale, DialogFontHeight(dialog)));
     return TRUE;
 }
 
@@ -152,7 +167,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         OnDrawItem(dialog, wParam, reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_MEASUREITEM:
-        return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return OnMeasureItem(dialog, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_DESTROY:
         // The controls go after their dialog: nothing paints or asks for
         // names any more.

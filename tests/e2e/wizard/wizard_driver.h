@@ -291,6 +291,14 @@ inline std::vector<std::string> SplitCrLf(const std::string& text) {
     return lines;
 }
 
+// The message-box component beside the installer in the build: it shows one
+// message box (arguments: the kind and the index of its texts) and exits
+// with the answer.
+inline std::string MessageBoxComponentPath() {
+    const std::string& setup = SetupExecutablePath();
+    return setup.substr(0, setup.find_last_of('\\')) + "\\tests\\e2e\\message_box_component.exe";
+}
+
 // The payload folder, in which the test's --atlas lies.
 inline std::string PayloadFolder() {
     const std::string atlas = ArgumentPath("atlas");
