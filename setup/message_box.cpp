@@ -23,23 +23,25 @@ int BoxKind = kMessageBoxOk;
 char EnglishLine[kEnglishCapacity] = "";
 const char* ChineseLine = "";
 
-SIZE ExtentOf(HDC dc, const char* text) {
+typedef SIZE (*MeasureLine)(HDC dc, const char* text);
+
+SIZE MeasurePlainText(HDC dc, const char* text) {
     SIZE size = {0, 0};
     int length = static_cast<int>(std::strlen(text));
     if (length == 0 || !GetTextExtentPointA(dc, text, length, &size)) size = SIZE{0, 0};
     return size;
 }
 
-// The English line in the context's default font, as the layout has always
-// measured it, and in the box's font, in which the static control draws it:
-// the larger of the two, so that the box holds the line where they differ
-// (at a high DPI).
-SIZE MeasureEnglishLine(HWND box, HDC dc) {
-    SIZE size = ExtentOf(dc, EnglishLine);
+// A line as the layout has always measured it, in the context's default
+// font, and in the box's font, in which its control draws it: the larger of
+// the two, so that the box holds the line where the fonts differ (at a high
+// DPI). At 96 DPI the default font is the wider one.
+SIZE MeasureInBothFonts(HWND box, HDC dc, MeasureLine measure, const char* text) {
+    SIZE size = measure(dc, text);
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0));
     if (!font) return size;
     HGDIOBJ previous = SelectObject(dc, font);
-    const SIZE drawn = ExtentOf(dc, EnglishLine);
+    const SIZE drawn = measure(dc, text);
     SelectObject(dc, previous);
     if (drawn.cx > size.cx) size.cx = drawn.cx;
     if (drawn.cy > size.cy) size.cy = drawn.cy;
@@ -50,11 +52,9 @@ MessageBoxMetrics Measure(HWND box, const char* chinese, int firstId) {
     MessageBoxMetrics m = {};
     m.kind = BoxKind;
     m.chineseBytes = static_cast<int>(std::strlen(chinese));
-    // No font is selected: the context's default font measures the Chinese
-    // line's single bytes, as it draws them.
     HDC dc = GetDC(box);
-    SIZE c = MeasureMixedText(dc, chinese);
-    SIZE e = MeasureEnglishLine(box, dc);
+    SIZE c = MeasureInBothFonts(box, dc, MeasureMixedText, chinese);
+    SIZE e = MeasureInBothFonts(box, dc, MeasurePlainText, EnglishLine);
     ReleaseDC(box, dc);
     m.chineseWidth = c.cx;
     m.chineseHeight = c.cy;

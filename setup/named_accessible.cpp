@@ -24,10 +24,8 @@ int IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHI
 // (the child enumeration, the window) are the standard object's own.
 class NamedAccessible : public IAccessible {
 public:
-    NamedAccessible(IAccessible* standard, const WCHAR* name) : references_(1), standard_(standard) {
-        lstrcpynW(name_, name, kControlTextCapacity);
-    }
-    // Made in malloc'ed memory: the program links no operator new.
+    // Takes over the reference to standard. Made in malloc'ed memory: the
+    // program links no operator new. Null when there is no memory.
     static NamedAccessible* Create(IAccessible* standard, const WCHAR* name) {
         void* memory = std::malloc(sizeof(NamedAccessible));
         return memory ? new (memory) NamedAccessible(standard, name) : nullptr;
@@ -124,6 +122,9 @@ public:
     }
 
 private:
+    NamedAccessible(IAccessible* standard, const WCHAR* name) : references_(1), standard_(standard) {
+        lstrcpynW(name_, name, kControlTextCapacity);
+    }
     ~NamedAccessible() { standard_->Release(); }
     static void Destroy(NamedAccessible* named) {
         named->~NamedAccessible();
