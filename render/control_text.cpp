@@ -9,13 +9,14 @@ const UINT kGbkCodePage = 936;
 const WCHAR kReplacementCharacter = 0xFFFD;
 const int kClassNameCapacity = 16;
 
-// The character a two-byte code is drawn as. A lead byte that ends the text
-// (its trail is the terminator) is not a GBK character either.
+// The character a two-byte code is drawn as. A pair that GBK does not read
+// as one character (a lead byte that ends the text takes the terminator as
+// its trail) needs more room than one character and so fails: no flag asks
+// for that, since older systems refuse it.
 WCHAR GbkCharacter(unsigned code) {
     const char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
     WCHAR character = kReplacementCharacter;
-    if (MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, bytes, 2, &character, 1) != 1)
-        return kReplacementCharacter;
+    if (MultiByteToWideChar(kGbkCodePage, 0, bytes, 2, &character, 1) != 1) return kReplacementCharacter;
     return character;
 }
 

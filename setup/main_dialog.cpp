@@ -96,6 +96,9 @@ void CarryOut(HWND dialog, const WizardMove& move) {
     if (move.checksLicenceSwitch) CheckDlgButton(dialog, IDC_LICENCE_SWITCH, BST_CHECKED);
     if (move.pageBefore != kNoPage) ShowPage(dialog, move.pageBefore);
     WizardState = move.newState;
+    // The captions follow WizardState (Next's, on the licence page): their
+    // texts, for a screen reader, follow them at once.
+    LabelOwnerDrawnControls(dialog, WizardState);
     if (move.pageAfter != kNoPage) ShowPage(dialog, move.pageAfter);
     if (move.checksFolder) InstallIfFolderReady(dialog);
 }

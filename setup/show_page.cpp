@@ -1,6 +1,5 @@
 #include "setup/show_page.h"
 
-#include "render/control_text.h"
 #include "resources/resource_ids.h"
 #include "setup/licence_loader.h"
 #include "setup/page_table.h"
@@ -31,9 +30,8 @@ void ShowPage(HWND dialog, int page) {
     const int englishChecked = IsDlgButtonChecked(dialog, IDC_LICENCE_SWITCH) == BST_CHECKED;
     SetRows(dialog, LicenceTexts, LicenceTextCount, page, englishChecked);
     SetBackButton(dialog, BackButtonFor(WizardState, page));
-    // The Next caption follows WizardState: its text, for a screen reader,
-    // and what every owner-drawn control draws, now.
-    LabelOwnerDrawnControls(dialog, WizardState);
+    // The Next caption follows WizardState: every owner-drawn control is
+    // drawn again, now.
     InvalidateRect(dialog, nullptr, TRUE);
     UpdateWindow(dialog);
 }

@@ -29,6 +29,9 @@ const char kProductIconName[] = "《科沃笺》羽声读 LectorQuillery";
 const char kEnglishLicenceName[] = "英文许可协议 English Licence Agreement";
 const char kChineseLicenceName[] = "中文许可协议 Chinese Licence Agreement";
 const char kProgressName[] = "安装进度 Installation Progress";
+const char kNoFolderChinese[] = "无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。";
+const char kNoFolderEnglish[] = "Cannot create folder! Please check folder path.";
+const int kInstallRequested = 99;
 const char kInstalledChinese[] = "祝贺您：安装顺利完成！";
 const char kInstalledEnglish[] = "Congratulations! Installation Success!";
 const char kSpeechOfferChinese[] = "下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)";
@@ -117,7 +120,8 @@ protected:
 TEST_F(Names, EveryControlIsHeardAsItIsDrawn) {
     const std::string target = WorkFolder() + "\\names-" + ArgumentValue("expect-code-page");
     RemoveTree(target);
-    SetText(dialog_, IDC_PATH_FIELD, target);
+    // A folder below a missing one: the first Agree/Install is refused.
+    SetText(dialog_, IDC_PATH_FIELD, target + "\\missing\\deeper");
     const char* pathLabel = ChooseButtonCaption(IDC_PATH_LABEL, 0).text;
     const char* languageLabel = ChooseButtonCaption(IDC_LANGUAGE_LABEL, 1).text;
     ExpectNames(dialog_, "folder page",
@@ -147,9 +151,20 @@ TEST_F(Names, EveryControlIsHeardAsItIsDrawn) {
     ExpectNames(dialog_, "language page again", {Captioned(IDC_NEXT, 1)});
     ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_NEXT, 2));
 
-    // An installation: the progress bar and the message boxes it ends with.
+    // The folder message, and Next on the licence page once it is closed.
     ClickButton(dialog_, IDC_NEXT);
-    HWND box = WaitForBox(setup_, kInstalledChinese);
+    HWND box = WaitForBox(setup_, kNoFolderChinese);
+    ASSERT_NE(nullptr, box) << "no folder message";
+    ExpectNames(box, "folder message",
+                {NameRow{IDC_MB_CHINESE_LINE, kNoFolderChinese, kNoFolderChinese},
+                 NameRow{IDC_MB_ENGLISH_LINE, kNoFolderEnglish, kNoFolderEnglish}, Captioned(IDC_MB_OK, 0)});
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    ExpectNames(dialog_, "licence page after the folder message", {Captioned(IDC_NEXT, kInstallRequested)});
+
+    // An installation: the progress bar and the message boxes it ends with.
+    SetText(dialog_, IDC_PATH_FIELD, target);
+    ClickButton(dialog_, IDC_NEXT);
+    box = WaitForBox(setup_, kInstalledChinese);
     ASSERT_NE(nullptr, box) << "no success message";
     ExpectNames(dialog_, "installation", {Named(IDC_PROGRESS, kProgressName)});
     ExpectNames(box, "success message",
