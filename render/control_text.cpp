@@ -11,8 +11,9 @@ const int kClassNameCapacity = 16;
 
 // The character a two-byte code is drawn as. A pair that GBK does not read
 // as one character (a lead byte that ends the text takes the terminator as
-// its trail) needs more room than one character and so fails: no flag asks
-// for that, since older systems refuse it.
+// its trail) needs more room than one and fails, giving U+FFFD; a pair GBK
+// leaves unassigned reads as the system's default character. No flag asks
+// for invalid pairs to fail: older systems refuse it.
 WCHAR GbkCharacter(unsigned code) {
     const char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
     WCHAR character = kReplacementCharacter;

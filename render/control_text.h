@@ -17,9 +17,9 @@ const int kControlTextCapacity = 512;
 
 // Writes text as UTF-16 into wide (capacity characters, terminator
 // included): one character for each character drawn, a single byte as
-// itself and a two-byte code as its GBK character, or U+FFFD where GBK has
-// none. Returns 1, or 0 (wide then "") when it does not fit or the system
-// has no GBK table.
+// itself and a two-byte code as its GBK character, where GBK has none U+FFFD
+// or the system's default character. Returns 1, or 0 (wide then "") when it
+// does not fit or the system has no GBK table.
 int MixedTextToWide(const char* text, WCHAR* wide, int capacity);
 
 // Sets control's window text to text (a MixedText) unless it reads so

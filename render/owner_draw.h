@@ -13,7 +13,9 @@
 // the focus rectangle.
 void PaintOwnerButton(DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId, const char* givenText);
 
-// Paints one line of the Chinese licence list (control 1019 of dialog).
+// Paints one line of the Chinese licence list (control 1019 of dialog): the
+// MixedText its item data points at, the program's own copy, never the
+// list's string; with the focus frame on the line that has the focus.
 void PaintLicenceItem(const DRAWITEMSTRUCT* item, HWND dialog);
 
 // Paints an option check box (mark and bilingual caption) into dc.
