@@ -4,9 +4,10 @@
 
 namespace {
 
-enum LateLibrary { kComdlg32, kShell32, kOle32, kComctl32, kUxtheme, kLateLibraryCount };
+enum LateLibrary { kComdlg32, kShell32, kOle32, kComctl32, kUxtheme, kOleacc, kOleaut32, kLateLibraryCount };
 
-const char* const kLibraryNames[kLateLibraryCount] = {"comdlg32.dll", "shell32.dll", "ole32.dll", "comctl32.dll", "uxtheme.dll"};
+const char* const kLibraryNames[kLateLibraryCount] = {"comdlg32.dll", "shell32.dll", "ole32.dll", "comctl32.dll",
+                                                      "uxtheme.dll",  "oleacc.dll",  "oleaut32.dll"};
 
 enum LateCall {
     kGetOpenFileNameA,
@@ -19,6 +20,9 @@ enum LateCall {
     kCoCreateInstance,
     kInitCommonControlsEx,
     kSetWindowTheme,
+    kCreateStdAccessibleObject,
+    kLresultFromObject,
+    kSysAllocString,
     kLateCallCount
 };
 
@@ -38,6 +42,9 @@ const LateCallEntry kLateCalls[kLateCallCount] = {
     {kOle32, "CoCreateInstance"},
     {kComctl32, "InitCommonControlsEx"},
     {kUxtheme, "SetWindowTheme"},
+    {kOleacc, "CreateStdAccessibleObject"},
+    {kOleacc, "LresultFromObject"},
+    {kOleaut32, "SysAllocString"},
 };
 
 // One thread: plain values, filled at first use. Never freed (see the header).
@@ -113,4 +120,19 @@ BOOL LateInitCommonControlsEx(const INITCOMMONCONTROLSEX* classes) {
 HRESULT LateSetWindowTheme(HWND window, const WCHAR* application, const WCHAR* classList) {
     auto* call = Find<decltype(SetWindowTheme)>(kSetWindowTheme);
     return call ? call(window, application, classList) : E_FAIL;
+}
+
+HRESULT LateCreateStdAccessibleObject(HWND window, LONG objectId, REFIID interfaceId, void** object) {
+    auto* call = Find<decltype(CreateStdAccessibleObject)>(kCreateStdAccessibleObject);
+    return call ? call(window, objectId, interfaceId, object) : E_FAIL;
+}
+
+LRESULT LateLresultFromObject(REFIID interfaceId, WPARAM request, IUnknown* object) {
+    auto* call = Find<decltype(LresultFromObject)>(kLresultFromObject);
+    return call ? call(interfaceId, request, object) : static_cast<LRESULT>(E_FAIL);
+}
+
+BSTR LateSysAllocString(const WCHAR* text) {
+    auto* call = Find<decltype(SysAllocString)>(kSysAllocString);
+    return call ? call(text) : nullptr;
 }

@@ -1,7 +1,8 @@
 // The system calls that the wizard's first page does not need: the folder
 // chooser's common dialog (comdlg32), the special folders and the shell's
 // "open" (shell32), the shell's link object through COM (ole32), the
-// progress bar's class (comctl32) and its theme (uxtheme). They are looked up at their first
+// progress bar's class (comctl32) and its theme (uxtheme), and what answers a
+// screen reader (oleacc, oleaut32). They are looked up at their first
 // use, in DLLs loaded by full path from the system directory
 // (system_library), so start-up maps none of these DLLs and the import
 // table names none of them. Owns the table of those entry points; relies on
@@ -9,7 +10,7 @@
 //
 // Each function does what the system call of the same name does. When the
 // DLL or the entry point cannot be had, it does nothing and fails as that
-// call reports failure: FALSE or E_FAIL. A DLL once loaded stays for the
+// call reports failure: FALSE, E_FAIL or null. A DLL once loaded stays for the
 // rest of the run: the COM objects and the dialog live in it, and the next
 // use finds it ready.
 #ifndef LQ_BASE_LATE_CALLS_H
@@ -19,6 +20,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <oleacc.h>
 #include <shlobj.h>
 #include <uxtheme.h>
 
@@ -40,5 +42,11 @@ HRESULT LateCoInitialize();
 void LateCoUninitialize();
 HRESULT LateCoCreateInstance(REFCLSID classId, IUnknown* outer, DWORD context, REFIID interfaceId,
                              void** object);
+
+HRESULT LateCreateStdAccessibleObject(HWND window, LONG objectId, REFIID interfaceId, void** object);
+// Without oleacc, E_FAIL as an LRESULT: the request is not answered.
+LRESULT LateLresultFromObject(REFIID interfaceId, WPARAM request, IUnknown* object);
+// Null, as for no memory, without oleaut32.
+BSTR LateSysAllocString(const WCHAR* text);
 
 #endif

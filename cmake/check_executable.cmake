@@ -1,7 +1,8 @@
 # Checks a built installer without running it:
 #  - it imports only DLLs that every Windows maps from its system directory,
 #    and none of those the first page does not need (loaded at first use);
-#  - it embeds a manifest that asks for no elevation;
+#  - it embeds a manifest that asks for no elevation and declares the
+#    program aware of the screen's DPI (one DPI for the whole run);
 #  - it is a Windows GUI program of the expected machine type;
 #  - it keeps ASLR and NX, and carries no unwind tables.
 # cmake -DOBJDUMP=... -DEXE=... -DMACHINE=i386|x86-64 -P check_executable.cmake
@@ -48,4 +49,9 @@ string(TOLOWER "${invoker}" invoker)
 if(NOT bytes MATCHES "${invoker}")
     message(FATAL_ERROR "${EXE} carries no asInvoker manifest")
 endif()
-message(STATUS "${EXE}: system DLLs only, GUI, ${MACHINE}, ASLR and NX, asInvoker manifest")
+string(HEX "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>" dpiAware)
+string(TOLOWER "${dpiAware}" dpiAware)
+if(NOT bytes MATCHES "${dpiAware}")
+    message(FATAL_ERROR "${EXE} does not declare itself DPI-aware in its manifest")
+endif()
+message(STATUS "${EXE}: system DLLs only, GUI, ${MACHINE}, ASLR and NX, asInvoker and DPI-aware manifest")

@@ -111,10 +111,13 @@ add_library(lq_shell STATIC
     render/owner_button.cpp
     render/licence_item.cpp
     render/check_box.cpp
+    render/control_text.cpp
+    render/focus_frame.cpp
     base/payload_resource.cpp
     base/unpredictable_value.cpp
     base/system_library.cpp
     base/late_calls.cpp
+    base/window_subclass.cpp
     install/extract_payload.cpp
     base/zlib_crc32.cpp
     ${LQ_INSTALL_SHELL_SOURCES}
@@ -143,7 +146,7 @@ target_link_libraries(LectorQuillerySetup PRIVATE lq_shell)
 target_link_options(LectorQuillerySetup PRIVATE ${LQ_LINK_FLAGS})
 add_dependencies(LectorQuillerySetup lq_payload)
 set_source_files_properties(resources/installer.rc PROPERTIES
-    OBJECT_DEPENDS "${LQ_GENERATED}/payload.rc;${CMAKE_SOURCE_DIR}/resources/dialogs.rc;${CMAKE_SOURCE_DIR}/resources/setup.rc")
+    OBJECT_DEPENDS "${LQ_GENERATED}/payload.rc;${CMAKE_SOURCE_DIR}/resources/dialogs.rc;${CMAKE_SOURCE_DIR}/resources/setup.rc;${CMAKE_SOURCE_DIR}/resources/setup.manifest")
 
 # Signed after the link when a certificate is named (Authenticode SHA-256 by
 # osslsigncode); time-stamped only when a server is named, since the build

@@ -6,7 +6,8 @@ set(LQ_WIZARD_CORE_SOURCES    # platform-free
     setup/folder_path_rule.cpp
     setup/pointer_rule.cpp
     setup/wait_floor.cpp
-    setup/messages.cpp)
+    setup/messages.cpp
+    setup/control_names.cpp)
 set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/show_page.cpp
     setup/licence_loader.cpp
@@ -16,4 +17,6 @@ set(LQ_WIZARD_SHELL_SOURCES   # Win32
     setup/enter_presses_button.cpp
     setup/installation_run.cpp
     setup/owner_only_folder.cpp
-    setup/speech_package.cpp)
+    setup/speech_package.cpp
+    setup/accessible_names.cpp
+    setup/named_accessible.cpp)

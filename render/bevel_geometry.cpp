@@ -24,42 +24,50 @@ void AddRing(BevelLines* lines, PixelRect r, int i, BevelPen light, BevelPen dar
 
 // The frame closes on the outermost pixels; the second line doubles the
 // bottom and right of ring 1 so the default button looks pressed into place.
-void AddDefaultFrame(BevelLines* lines, PixelRect r) {
-    const int right = r.right - 1, bottom = r.bottom - 1;
-    AddLine(lines, kPenBlack, r.left, bottom, r.left, r.top);
-    AddLine(lines, kPenBlack, r.left, r.top, right, r.top);
-    AddLine(lines, kPenBlack, right, r.top, right, bottom);
-    AddLine(lines, kPenBlack, right, bottom, r.left, bottom);
-    AddLine(lines, kPenBlack, r.left + 1, r.bottom - 2, r.right - 2, r.bottom - 2);
-    AddLine(lines, kPenBlack, r.right - 2, r.bottom - 2, r.right - 2, r.top + 1);
+void AddDefaultFrame(BevelLines* lines, PixelRect r, int scale) {
+    for (int i = 0; i < scale; ++i) {
+        const int left = r.left + i, top = r.top + i, right = r.right - i - 1, bottom = r.bottom - i - 1;
+        AddLine(lines, kPenBlack, left, bottom, left, top);
+        AddLine(lines, kPenBlack, left, top, right, top);
+        AddLine(lines, kPenBlack, right, top, right, bottom);
+        AddLine(lines, kPenBlack, right, bottom, left, bottom);
+    }
+    for (int i = scale; i < 2 * scale; ++i) {
+        const int left = r.left + i, top = r.top + i, right = r.right - i - 1, bottom = r.bottom - i - 1;
+        AddLine(lines, kPenBlack, left, bottom, right, bottom);
+        AddLine(lines, kPenBlack, right, bottom, right, top);
+    }
 }
 
 // The outermost top and left pixels keep the face colour.
-void AddOuterEdge(BevelLines* lines, PixelRect r, BevelPen dark) {
-    AddLine(lines, dark, r.left + 1, r.bottom - 1, r.right - 1, r.bottom - 1);
-    AddLine(lines, dark, r.right - 1, r.bottom - 1, r.right - 1, r.top);
+void AddOuterEdge(BevelLines* lines, PixelRect r, int i, BevelPen dark) {
+    const int top = r.top + i, right = r.right - i - 1, bottom = r.bottom - i - 1;
+    AddLine(lines, dark, r.left + i + 1, bottom, right, bottom);
+    AddLine(lines, dark, right, bottom, right, top);
 }
 
 }  // namespace
 
-BevelLines BevelLinesFor(PixelRect item, int pressed, int isDefault) {
+BevelLines BevelLinesFor(PixelRect item, int pressed, int isDefault, int scale) {
     const BevelPen light = pressed ? kPenShadow : kPenHighlight;
     const BevelPen dark = pressed ? kPenHighlight : kPenShadow;
     BevelLines lines = {};
-    for (int inset : kRingInsets) AddRing(&lines, item, inset, light, dark);
-    if (isDefault)
-        AddDefaultFrame(&lines, item);
-    else
-        AddOuterEdge(&lines, item, dark);
+    for (int inset : kRingInsets)
+        for (int i = 0; i < scale; ++i) AddRing(&lines, item, inset * scale + i, light, dark);
+    if (isDefault) {
+        AddDefaultFrame(&lines, item, scale);
+        return lines;
+    }
+    for (int i = 0; i < scale; ++i) AddOuterEdge(&lines, item, i, dark);
     return lines;
 }
 
-TextOrigin PlaceCaption(PixelRect item, int centred, int pressed, int textWidth, int textHeight) {
+TextOrigin PlaceCaption(PixelRect item, int centred, int pressed, int textWidth, int textHeight, int scale) {
     TextOrigin origin = {item.left, item.top + (item.bottom - item.top - textHeight) / 2};
     if (centred) origin.x = item.left + (item.right - item.left - textWidth) / 2;
     if (!pressed) return origin;
-    origin.x += kPressedShiftX;
-    origin.y += kPressedShiftY;
+    origin.x += kPressedShiftX * scale;
+    origin.y += kPressedShiftY * scale;
     return origin;
 }
 

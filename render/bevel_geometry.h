@@ -1,9 +1,11 @@
 // Geometry of an owner-drawn button: the lines of its 3-D bevel and outer
-// edge in drawing order, where its caption goes, and the focus rectangle.
-// Owns the pixel rules; the caller owns the pens and the drawing.
-// Platform-free.
+// edge in drawing order, where its caption goes, and the focus rectangle,
+// all growing with the glyph scale (glyph_scale). Owns the pixel rules; the
+// caller owns the pens and the drawing. Platform-free.
 #ifndef LQ_RENDER_BEVEL_GEOMETRY_H
 #define LQ_RENDER_BEVEL_GEOMETRY_H
+
+#include "render/glyph_scale.h"
 
 // A rectangle in pixels; right and bottom are exclusive.
 struct PixelRect {
@@ -31,7 +33,9 @@ struct BevelSegment {
     int y1;
 };
 
-const int kMaxBevelSegments = 14;  // two rings of 4, then the 6-line default frame
+// Two rings of 4, then the 6-line default frame, each line as many times as
+// the scale.
+const int kMaxBevelSegments = 14 * kMaxGlyphScale;
 
 struct BevelLines {
     BevelSegment segment[kMaxBevelSegments];
@@ -40,8 +44,9 @@ struct BevelLines {
 
 // Two rings at insets 1 and 2, light top and left, dark right and bottom, then
 // the outermost edge: a closed black frame for the default button, otherwise
-// a dark bottom and right edge. Pressing swaps light and dark.
-BevelLines BevelLinesFor(PixelRect item, int pressed, int isDefault);
+// a dark bottom and right edge. Pressing swaps light and dark. At a scale
+// above 1 every line is that many one-pixel lines side by side, inward.
+BevelLines BevelLinesFor(PixelRect item, int pressed, int isDefault, int scale);
 
 struct TextOrigin {
     int x;
@@ -49,8 +54,9 @@ struct TextOrigin {
 };
 
 // Where a caption of the given size is drawn: at the left edge or centred
-// across, always centred down; 2 right and 1 down when pressed.
-TextOrigin PlaceCaption(PixelRect item, int centred, int pressed, int textWidth, int textHeight);
+// across, always centred down; 2 right and 1 down when pressed, times the
+// scale.
+TextOrigin PlaceCaption(PixelRect item, int centred, int pressed, int textWidth, int textHeight, int scale);
 
 // The item rectangle shrunk by a tenth of its width on the left and right and
 // an eighth of its height at the top and bottom.

@@ -31,7 +31,7 @@ const CaptionRow kCaptionRows[] = {
     {IDC_FC_DRIVES_LABEL, kCaptionFixed, "磁盘 (Drives):", kLeftPlain},
     {IDC_PANEL_EDITION, kCaptionFixed, "中文版", kCentredPlain},
     {IDC_PANEL_SETUP, kCaptionFixed, "安装程序", kCentredPlain},
-    {IDC_MB_CHINESE_LINE, kCaptionWindowText, nullptr, kCentredPlain},
+    {IDC_MB_CHINESE_LINE, kCaptionGiven, nullptr, kCentredPlain},
     {IDC_LANGUAGE_LABEL, kCaptionFixed, "User Interface Language 用户界面语言", kCentredPlain},
     {IDC_PANEL_BLANK, kCaptionNothing, nullptr, kCentredPlain},
     {IDC_WAIT_LABEL, kCaptionFixed, "", kLeftPlain},

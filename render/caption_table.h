@@ -16,7 +16,8 @@ struct CaptionLayout {
 
 enum CaptionSource {
     kCaptionFixed,       // text holds the caption
-    kCaptionWindowText,  // the control's own window text
+    kCaptionGiven,       // the text its dialog gives it (the message box's Chinese line)
+    kCaptionWindowText,  // the control's own window text (a control the table does not know)
     kCaptionNothing,     // the control is not painted at all
 };
 

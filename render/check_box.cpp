@@ -1,7 +1,11 @@
 #include "render/owner_draw.h"
 
+#include "base/window_subclass.h"
+
 #include "render/caption_table.h"
 #include "render/check_box_geometry.h"
+#include "render/focus_frame.h"
+#include "render/glyph_atlas.h"
 #include "render/mixed_text.h"
 
 // Shared by both option boxes: both are standard buttons, so subclassing
@@ -38,7 +42,7 @@ void PaintCheckBox(HWND box, HDC dc) {
     RECT client;
     GetClientRect(box, &client);
     const CheckBoxLayout layout =
-        LayOutCheckBox(ToPixelRect(client), static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE)));
+        LayOutCheckBox(ToPixelRect(client), static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE)), GlyphScale);
     const RECT face = ToRect(layout.face);
     FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
     DrawMark(box, dc, layout);
@@ -51,8 +55,7 @@ void PaintCheckBox(HWND box, HDC dc) {
     const SIZE size = MeasureMixedText(dc, caption);
     DrawMixedText(dc, layout.labelX, layout.labelY, caption);
     if (GetFocus() != box) return;
-    const RECT focus = ToRect(CheckBoxFocusRect(layout, size.cx));
-    DrawFocusRect(dc, &focus);
+    DrawFocusFrame(dc, ToRect(CheckBoxFocusRect(layout, size.cx, GlyphScale)));
 }
 
 // The button class keeps the state and behaviour; only the painting is ours.
@@ -66,5 +69,5 @@ LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     }
     // The press changes the system's own look; repaint ours over it.
     if (message == WM_LBUTTONDOWN) InvalidateRect(box, nullptr, TRUE);
-    return CallWindowProcA(SavedButtonProc, box, message, wParam, lParam);
+    return CallPreviousProc(SavedButtonProc, box, message, wParam, lParam);
 }

@@ -12,7 +12,8 @@ const unsigned long kCheckBoxTypes[] = {2, 3};
 // BS_RADIOBUTTON, BS_AUTORADIOBUTTON
 const unsigned long kRadioTypes[] = {4, 9};
 const int kFaceMargin = 2;
-const int kLabelDrop = 3;  // the face margin plus one pixel
+const int kLabelDrop = 1;  // below the client area's top, times the scale
+const int kFocusMargin = 1;  // around the label, times the scale
 
 template <size_t N>
 int HasType(unsigned long style, const unsigned long (&types)[N]) {
@@ -45,7 +46,7 @@ PixelRect RadioMarkRect(PixelRect square, int h) {
 
 }  // namespace
 
-CheckBoxLayout LayOutCheckBox(PixelRect client, unsigned long style) {
+CheckBoxLayout LayOutCheckBox(PixelRect client, unsigned long style, int scale) {
     CheckBoxLayout layout = {};
     layout.face = Grow(client, kFaceMargin);
     const int h = layout.face.bottom - layout.face.top;
@@ -57,12 +58,13 @@ CheckBoxLayout LayOutCheckBox(PixelRect client, unsigned long style) {
         layout.mark = RadioMarkRect(square, h);
     layout.radioMark = HasType(style, kRadioTypes);
     layout.labelX = 2 * layout.mark.right - layout.mark.left;
-    layout.labelY = layout.face.top + kLabelDrop;
+    layout.labelY = layout.face.top + kFaceMargin + kLabelDrop * scale;
     return layout;
 }
 
-PixelRect CheckBoxFocusRect(const CheckBoxLayout& layout, int labelWidth) {
-    const PixelRect label = {layout.labelX, layout.labelY, layout.labelX + labelWidth + 2,
-                             layout.labelY + kGlyphSize + 1};
-    return Grow(label, 1);
+PixelRect CheckBoxFocusRect(const CheckBoxLayout& layout, int labelWidth, int scale) {
+    const int margin = kFocusMargin * scale;
+    const PixelRect label = {layout.labelX, layout.labelY, layout.labelX + labelWidth + 2 * margin,
+                             layout.labelY + kGlyphSize * scale + margin};
+    return Grow(label, margin);
 }

@@ -6,9 +6,11 @@
 
 #include "base/payload_resource.h"
 #include "render/atlas_image.h"
+#include "render/glyph_scale.h"
 #include "resources/resource_ids.h"
 
 GlyphStrip GlyphAtlas[kAtlasStripCount];
+int GlyphScale = 1;
 
 namespace {
 
@@ -32,9 +34,18 @@ int BuildStrips(const unsigned char* image) {
     return 1;
 }
 
+// A screen that cannot be asked keeps the factor 1.
+void ReadGlyphScale() {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return;
+    GlyphScale = GlyphScaleForDpi(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+}
+
 }  // namespace
 
 AtlasLoadResult LoadGlyphAtlas() {
+    ReadGlyphScale();
     unsigned char* buffer = static_cast<unsigned char*>(std::malloc(kAtlasBufferBytes));
     if (!buffer) return kAtlasNoMemory;
     unsigned long length = kAtlasBufferBytes;

@@ -17,6 +17,11 @@ struct GlyphStrip {
 
 extern GlyphStrip GlyphAtlas[kAtlasStripCount];
 
+// The glyph scale of this screen (glyph_scale): 1 until the atlas is loaded,
+// then set from the screen's DPI for the whole run. Its DPI is the one the
+// program sees, declared aware of it in its manifest.
+extern int GlyphScale;
+
 enum AtlasLoadResult {
     kAtlasLoaded,
     kAtlasNoMemory,    // the decompression buffer could not be allocated
@@ -24,8 +29,8 @@ enum AtlasLoadResult {
     kAtlasNoStrips,    // a bitmap or drawing context could not be created
 };
 
-// Decompresses resource 110 and builds the four strips. On any failure
-// nothing is left allocated.
+// Sets GlyphScale, decompresses resource 110 and builds the four strips. On
+// any failure nothing is left allocated.
 AtlasLoadResult LoadGlyphAtlas();
 
 // Releases every strip that exists; safe on a partly built atlas.

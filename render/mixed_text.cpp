@@ -6,9 +6,6 @@
 
 namespace {
 
-// Single bytes sit one pixel lower than the glyph cells, on the font's line.
-const int kSingleByteDrop = 1;
-
 int SingleByteWidth(void* context, char byte, int* width) {
     SIZE extent;
     if (!GetTextExtentPointA(static_cast<HDC>(context), &byte, 1, &extent)) return 0;
@@ -17,16 +14,21 @@ int SingleByteWidth(void* context, char byte, int* width) {
 }
 
 // Ink takes the text colour; paper, in the background colour, is ANDed in and
-// so leaves a white-backed face as it was.
+// so leaves a white-backed face as it was. Enlarged by a whole factor, each
+// atlas pixel becomes a square block: the glyph stays sharp.
 int DrawGlyph(HDC dc, int x, int y, unsigned code) {
     int sourceX = 0, sourceY = 0, strip = 0;
     LocateGlyph(code, &sourceX, &sourceY, &strip);
-    BitBlt(dc, x, y, kGlyphSize, kGlyphSize, GlyphAtlas[strip].dc, sourceX, sourceY, SRCAND);
-    return kGlyphSize;
+    const int size = kGlyphSize * GlyphScale;
+    if (GlyphScale == 1)
+        BitBlt(dc, x, y, size, size, GlyphAtlas[strip].dc, sourceX, sourceY, SRCAND);
+    else
+        StretchBlt(dc, x, y, size, size, GlyphAtlas[strip].dc, sourceX, sourceY, kGlyphSize, kGlyphSize, SRCAND);
+    return size;
 }
 
 int DrawSingleByte(HDC dc, int x, int y, char byte) {
-    TextOutA(dc, x, y + kSingleByteDrop, &byte, 1);
+    TextOutA(dc, x, y + kSingleByteDrop * GlyphScale, &byte, 1);
     int width = 0;
     SingleByteWidth(dc, byte, &width);
     return width;
@@ -35,7 +37,8 @@ int DrawSingleByte(HDC dc, int x, int y, char byte) {
 }  // namespace
 
 SIZE MeasureMixedText(HDC dc, const char* text) {
-    SIZE size = {MeasureMixedWidth(text, SingleByteWidth, dc), kMixedTextHeight};
+    SIZE size = {MeasureMixedWidth(text, SingleByteWidth, dc, kGlyphSize * GlyphScale),
+                 kMixedTextHeight * GlyphScale};
     return size;
 }
 
@@ -47,6 +50,6 @@ SIZE DrawMixedText(HDC dc, int x, int y, const char* text) {
         text += c.byteCount;
     }
     SetBkMode(dc, previousMode);
-    SIZE size = {pen - x, kMixedTextHeight};
+    SIZE size = {pen - x, kMixedTextHeight * GlyphScale};
     return size;
 }

@@ -18,12 +18,12 @@ MixedChar ReadMixedChar(const char* at) {
     return MixedChar{first * 256 + trail, 1, trail ? 2 : 1};
 }
 
-int MeasureMixedWidth(const char* text, SingleByteWidthFn widthOf, void* context) {
+int MeasureMixedWidth(const char* text, SingleByteWidthFn widthOf, void* context, int glyphWidth) {
     int total = 0;
     for (MixedChar c = ReadMixedChar(text); c.byteCount; c = ReadMixedChar(text)) {
         int width = 0;
         if (c.isGlyph)
-            total += kGlyphSize;
+            total += glyphWidth;
         else if (widthOf(context, *text, &width))
             total += width;
         text += c.byteCount;

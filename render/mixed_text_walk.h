@@ -8,8 +8,11 @@
 
 #include "render/atlas_format.h"
 
-// A MixedText line is as high as a glyph cell, whatever the font.
+// A MixedText line is as high as a glyph cell, whatever the font: this at
+// glyph scale 1, and as many times that as the scale.
 const int kMixedTextHeight = kGlyphSize;
+// Single bytes sit this much lower than the glyph cells (times the scale).
+const int kSingleByteDrop = 1;
 
 // One character of a MixedText.
 struct MixedChar {
@@ -27,8 +30,9 @@ MixedChar ReadMixedChar(const char* at);
 // the width cannot be obtained.
 typedef int (*SingleByteWidthFn)(void* context, char byte, int* width);
 
-// Sum of the characters' own widths: 16 per glyph, widthOf for each single
-// byte (nothing when it fails); no kerning between characters.
-int MeasureMixedWidth(const char* text, SingleByteWidthFn widthOf, void* context);
+// Sum of the characters' own widths: glyphWidth per glyph (16 times the
+// glyph scale), widthOf for each single byte (nothing when it fails); no
+// kerning between characters.
+int MeasureMixedWidth(const char* text, SingleByteWidthFn widthOf, void* context, int glyphWidth);
 
 #endif

@@ -2,6 +2,8 @@
 
 #include "render/bevel_geometry.h"
 #include "render/caption_table.h"
+#include "render/focus_frame.h"
+#include "render/glyph_atlas.h"
 #include "render/mixed_text.h"
 
 namespace {
@@ -21,7 +23,7 @@ RECT ToRect(const PixelRect& r) {
 }
 
 void DrawBevel(HDC dc, const RECT& rect, int pressed, int isDefault) {
-    const BevelLines lines = BevelLinesFor(ToPixelRect(rect), pressed, isDefault);
+    const BevelLines lines = BevelLinesFor(ToPixelRect(rect), pressed, isDefault, GlyphScale);
     HPEN highlight = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
     HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
     const HGDIOBJ pens[] = {highlight, shadow, GetStockObject(BLACK_PEN)};  // BevelPen order
@@ -39,16 +41,17 @@ void DrawBevel(HDC dc, const RECT& rect, int pressed, int isDefault) {
 
 void DrawCaption(HDC dc, const RECT& rect, CaptionLayout layout, int pressed, const char* caption) {
     const SIZE size = MeasureMixedText(dc, caption);
-    const TextOrigin origin = PlaceCaption(ToPixelRect(rect), layout.centred, pressed, size.cx, size.cy);
+    const TextOrigin origin = PlaceCaption(ToPixelRect(rect), layout.centred, pressed, size.cx, size.cy, GlyphScale);
     DrawMixedText(dc, origin.x, origin.y, caption);
 }
 
 // Returns 0 for a control that is not painted at all.
-int PaintFace(const DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId) {
+int PaintFace(const DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId, const char* givenText) {
     const ButtonCaption chosen = ChooseButtonCaption(GetDlgCtrlID(item->hwndItem), wizardState);
     if (chosen.source == kCaptionNothing) return 0;
     char buffer[kCaptionCapacity] = "";
     const char* caption = chosen.text;
+    if (chosen.source == kCaptionGiven) caption = givenText ? givenText : "";
     if (chosen.source == kCaptionWindowText) {
         GetWindowTextA(item->hwndItem, buffer, kWindowTextLimit);
         caption = buffer;
@@ -64,11 +67,13 @@ int PaintFace(const DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId) 
 
 }  // namespace
 
-void PaintOwnerButton(DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId) {
+void PaintOwnerButton(DRAWITEMSTRUCT* item, int wizardState, int defaultButtonId, const char* givenText) {
     if (item->CtlType != ODT_BUTTON) return;
-    if ((item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) && !PaintFace(item, wizardState, defaultButtonId)) return;
+    if ((item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) &&
+        !PaintFace(item, wizardState, defaultButtonId, givenText))
+        return;
     if (!(item->itemState & ODS_FOCUS)) return;
     // DrawFocusRect inverts, so a focus-only request toggles just this frame.
     item->rcItem = ToRect(ShrinkForFocus(ToPixelRect(item->rcItem)));
-    DrawFocusRect(item->hDC, &item->rcItem);
+    DrawFocusFrame(item->hDC, item->rcItem);
 }

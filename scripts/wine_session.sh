@@ -26,6 +26,9 @@ fi
 # on it: a server started in another root (a chroot) keeps its files there but
 # shares the abstract socket names, which clients try first. Two sessions that
 # pick the same number at once: one's server ends, and it takes the next.
+# Room for the wizard and its message boxes at 192 DPI (about 1,400 pixels
+# wide there); at 96 DPI they take the top left part.
+_lq_screen=1600x1200
 _lq_display=99
 while :; do
     if [ -e "/tmp/.X${_lq_display}-lock" ] || [ -e "/tmp/.X11-unix/X${_lq_display}" ] ||
@@ -34,7 +37,7 @@ while :; do
         [ "$_lq_display" -lt 200 ] || { echo "wine_session: no X display free" >&2; return 1; }
         continue
     fi
-    Xvfb ":${_lq_display}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":${_lq_display}" -screen 0 "${_lq_screen}x24" -nolisten tcp >/dev/null 2>&1 &
     _lq_xvfb_pid=$!
     for _ in $(seq 1 50); do
         xdpyinfo -display ":${_lq_display}" >/dev/null 2>&1 && break
@@ -54,7 +57,7 @@ wineserver -p
 # A virtual desktop: Wine then draws window frames and captions itself, so
 # screenshots show them without a window manager.
 "$LQ_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-"$LQ_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+"$LQ_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$_lq_screen" /f >/dev/null 2>&1
 
 wine_session_stop() {
     wineserver -k 2>/dev/null || true

@@ -1,5 +1,7 @@
 #include "setup/enter_presses_button.h"
 
+#include "base/window_subclass.h"
+
 namespace {
 
 // Where each subclassed button keeps the procedure it had before.
@@ -24,7 +26,7 @@ LRESULT CALLBACK EnterPressesProc(HWND button, UINT message, WPARAM wParam, LPAR
     case WM_GETDLGCODE: {
         // Asking for the Enter key keeps the dialog manager from turning it
         // into the default command; it is then dispatched to the button.
-        const LRESULT code = CallWindowProcA(previous, button, message, wParam, lParam);
+        const LRESULT code = CallPreviousProc(previous, button, message, wParam, lParam);
         return IsEnterDown(reinterpret_cast<const MSG*>(lParam)) ? code | DLGC_WANTMESSAGE : code;
     }
     case WM_KEYDOWN:
@@ -33,22 +35,23 @@ LRESULT CALLBACK EnterPressesProc(HWND button, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_NCDESTROY:
         // The last message: hand the window back before it goes.
-        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RestoreWindowProc(button, previous);
         RemovePropA(button, kPreviousProcProperty);
         break;
     default:
         break;
     }
-    return CallWindowProcA(previous, button, message, wParam, lParam);
+    return CallPreviousProc(previous, button, message, wParam, lParam);
 }
 
 }  // namespace
 
 int LetEnterPressButton(HWND button) {
     if (!button || PreviousProc(button)) return button ? 1 : 0;
-    const LONG_PTR previous = GetWindowLongPtrA(button, GWLP_WNDPROC);
-    if (!previous || !SetPropA(button, kPreviousProcProperty, reinterpret_cast<HANDLE>(previous))) return 0;
-    if (SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EnterPressesProc))) return 1;
-    RemovePropA(button, kPreviousProcProperty);
+    // No message reaches the new procedure before the property is set.
+    const WNDPROC previous = SubclassWindow(button, EnterPressesProc);
+    if (!previous) return 0;
+    if (SetPropA(button, kPreviousProcProperty, reinterpret_cast<HANDLE>(previous))) return 1;
+    RestoreWindowProc(button, previous);
     return 0;
 }

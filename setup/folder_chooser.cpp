@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "base/late_calls.h"
+#include "render/control_text.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
 #include "setup/enter_presses_button.h"
@@ -51,11 +52,12 @@ UINT_PTR CALLBACK FolderChooserHook(HWND chooser, UINT message, WPARAM wParam, L
     switch (message) {
     case WM_INITDIALOG:
         MakeCancelOwnerDrawn(chooser);
+        LabelOwnerDrawnControls(chooser, WizardState);
         SetFocus(GetDlgItem(chooser, kFolderList));
         return TRUE;
     case WM_DRAWITEM:
         if (!PaintsItem(wParam)) return FALSE;
-        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), WizardState, DefaultButtonId);
+        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), WizardState, DefaultButtonId, nullptr);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) != IDOK) return FALSE;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "setup/accessible_names.h"
 #include "setup/busy_pump.h"
 #include "setup/message_box.h"
 #include "setup/program_state.h"
@@ -23,9 +24,12 @@ InstallationRequest WizardInstallationRequest() {
     return request;
 }
 
-// The bar is made real here, before the installation's first value.
+// The bar is made real here, before the installation's first value, and
+// named for a screen reader as the stand-in it replaces was.
 ProgressBarReport::ProgressBarReport(HWND dialog)
-    : dialog_(dialog), bar_(ProvideProgressBar(dialog)), lastPulse_(GetTickCount()) {}
+    : dialog_(dialog), bar_(ProvideProgressBar(dialog)), lastPulse_(GetTickCount()) {
+    GiveAccessibleNames(dialog);
+}
 
 void ProgressBarReport::ShowProgress(int percent) {
     // Without a bar (no common-controls library) the installation goes on unseen.

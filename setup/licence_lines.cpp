@@ -1,5 +1,7 @@
 #include "setup/licence_lines.h"
 
+#include <cstring>
+
 namespace {
 const char kCr = '\r';
 const char kLf = '\n';
@@ -39,4 +41,24 @@ size_t LicencePieceLength(const char* line) {
         length += next;
     }
     return length;
+}
+
+size_t LayOutLicenceItems(const char* const* lines, int count, char* items, int* itemCount) {
+    size_t bytes = 0;
+    int pieces = 0;
+    for (int i = 0; i < count; ++i) {
+        const char* rest = lines[i];
+        do {
+            const size_t length = LicencePieceLength(rest);
+            if (items) {
+                std::memcpy(items + bytes, rest, length);
+                items[bytes + length] = '\0';
+            }
+            bytes += length + 1;
+            ++pieces;
+            rest += length;
+        } while (*rest);
+    }
+    if (itemCount) *itemCount = pieces;
+    return bytes;
 }

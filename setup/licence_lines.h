@@ -1,6 +1,7 @@
 // The Chinese licence as list lines: the text is cut at its line breaks in
 // place, each line becoming a zero-terminated string of its own, and a line
-// too long for one list item is shown in pieces. The buffer
+// too long for one list item is shown in pieces, laid out as the list's
+// items for the program to keep. The buffer
 // size and the line limit are base/carried_file_limits.h's. Platform-free.
 #ifndef LQ_SETUP_LICENCE_LINES_H
 #define LQ_SETUP_LICENCE_LINES_H
@@ -27,5 +28,12 @@ int SplitLicenceLines(char* text, const char** lines, int maxLines);
 // the next item. A long paragraph is thus shown in pieces rather than left
 // out. Never 0 for a non-empty line.
 size_t LicencePieceLength(const char* line);
+
+// Lays the lines out as list items: every piece of every line (an empty
+// line is one empty item), each zero-terminated, one after the other. With
+// items null it only measures; otherwise items must hold the bytes that the
+// measuring call returned. Returns the bytes, and the number of items in
+// *itemCount when that is not null.
+size_t LayOutLicenceItems(const char* const* lines, int count, char* items, int* itemCount);
 
 #endif

@@ -6,40 +6,69 @@
 #include <cstring>
 
 #include "base/payload_resource.h"
+#include "render/control_text.h"
 #include "resources/resource_ids.h"
 #include "setup/licence_lines.h"
 #include "setup/message_box.h"
 #include "setup/messages.h"
+#include "setup/program_state.h"
 
 int LicenceLoaded = 0;
 
 namespace {
 
-typedef void (*PlaceText)(HWND dialog, char* text);
+// The list's items, zero-terminated one after the other, while it shows them.
+char* LicenceItems = nullptr;
 
-// Adds the line as one list item, or a long one as several. An item the list
-// cannot take is left out; the others still show.
-void AddLinePieces(HWND list, const char* line) {
-    char piece[kLicenceLineCapacity];
-    do {
-        const size_t length = LicencePieceLength(line);
-        std::memcpy(piece, line, length);
-        piece[length] = '\0';
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(piece));
-        line += length;
-    } while (*line);
+// Returns 1, or 0 when the text could not be placed (and the user was told why).
+typedef int (*PlaceText)(HWND dialog, char* text);
+
+void TellNoMemory(HWND dialog) {
+    ShowMessageBox(kMessageNoMemoryChinese, kMessageNoMemoryEnglish, kMessageBoxOk, dialog);
 }
 
-void FillChineseList(HWND dialog, char* text) {
-    HWND list = GetDlgItem(dialog, IDC_LICENCE_LIST);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+// Adds item to the list, as the characters it draws where the system has
+// Unicode windows, else as its bytes, with the item itself as the item's
+// data. An item the list cannot take is left out; the others still show.
+void AddItem(HWND list, const char* item) {
+    WCHAR wide[kLicenceLineCapacity];
+    LRESULT position = LB_ERR;
+    if (NtPlatform && MixedTextToWide(item, wide, kLicenceLineCapacity))
+        position = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide));
+    if (position < 0) position = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    if (position >= 0)
+        SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(item));
+}
+
+int FillChineseList(HWND dialog, char* text) {
     const char* lines[kLicenceMaxLines];
     const int count = SplitLicenceLines(text, lines, kLicenceMaxLines);
-    for (int i = 0; i < count; ++i) AddLinePieces(list, lines[i]);
+    const size_t bytes = LayOutLicenceItems(lines, count, nullptr, nullptr);
+    char* items = static_cast<char*>(std::malloc(bytes ? bytes : 1));
+    if (!items) {
+        TellNoMemory(dialog);
+        return 0;
+    }
+    int itemCount = 0;
+    LayOutLicenceItems(lines, count, items, &itemCount);
+    // The old items go only once the list no longer points at them.
+    HWND list = GetDlgItem(dialog, IDC_LICENCE_LIST);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    ReleaseLicenceTexts();
+    LicenceItems = items;
+    for (int i = 0; i < itemCount; ++i) {
+        AddItem(list, items);
+        items += std::strlen(items) + 1;
+    }
+    // The first line is where reading starts: the arrow keys then move on
+    // from it at once. The selection is not drawn.
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    return 1;
 }
 
-void SetEnglishText(HWND dialog, char* text) {
+int SetEnglishText(HWND dialog, char* text) {
     SendMessageA(GetDlgItem(dialog, IDC_LICENCE_ENGLISH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    return 1;
 }
 
 // Decompresses resource id into a buffer of its own, hands the text to place
@@ -47,13 +76,12 @@ void SetEnglishText(HWND dialog, char* text) {
 int LoadText(HWND dialog, unsigned id, PlaceText place) {
     char* buffer = static_cast<char*>(std::malloc(kLicenceBufferSize));
     if (!buffer) {
-        ShowMessageBox(kMessageNoMemoryChinese, kMessageNoMemoryEnglish, kMessageBoxOk, dialog);
+        TellNoMemory(dialog);
         return 0;
     }
     unsigned long length = kLicenceBufferSize;
-    int loaded = DecompressPayloadResource(id, reinterpret_cast<unsigned char*>(buffer), &length) == Z_OK &&
-                 TerminateLicenceText(buffer, kLicenceBufferSize, length);
-    if (loaded) place(dialog, buffer);
+    const int loaded = DecompressPayloadResource(id, reinterpret_cast<unsigned char*>(buffer), &length) == Z_OK &&
+                       TerminateLicenceText(buffer, kLicenceBufferSize, length) && place(dialog, buffer);
     std::free(buffer);
     return loaded;
 }
@@ -65,4 +93,9 @@ int LoadLicenceTexts(HWND dialog) {
     if (!LoadText(dialog, IDR_LICENCE_ENGLISH, SetEnglishText)) return 0;
     LicenceLoaded = 1;
     return 1;
+}
+
+void ReleaseLicenceTexts() {
+    std::free(LicenceItems);
+    LicenceItems = nullptr;
 }

@@ -1,11 +1,18 @@
 #include "setup/main_dialog.h"
 
+#include "base/window_subclass.h"
 #include "render/caption_table.h"
+#include "render/control_text.h"
+#include "render/glyph_atlas.h"
+#include "render/glyph_scale.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
+#include "setup/accessible_names.h"
 #include "setup/folder_chooser.h"
 #include "setup/folder_path_rule.h"
 #include "setup/installation_run.h"
+#include "setup/licence_loader.h"
+#include "setup/named_accessible.h"
 #include "setup/program_state.h"
 #include "setup/show_page.h"
 #include "setup/wizard_flow.h"
@@ -16,7 +23,6 @@ static_assert(kCaptionLicencePage == kWizardLicencePage,
 namespace {
 
 const UINT kLicenceItemWidth = 1024;
-const UINT kLicenceItemHeight = 23;
 const int kOptionBoxes[] = {IDC_DESKTOP_OPTION, IDC_AUTOSTART_OPTION};
 
 // UiLanguage names, by value; the list offers the first three, in this order.
@@ -31,11 +37,12 @@ int HandlingCommand = 0;
 
 // The option boxes stay standard check boxes; only their painting is ours.
 // Both return the same button-class procedure, so one saved value serves both.
+// Their texts become the captions they draw.
 void SubclassOptionBoxes(HWND dialog) {
     for (int id : kOptionBoxes) {
-        LONG_PTR previous = SetWindowLongPtrA(GetDlgItem(dialog, id), GWLP_WNDPROC,
-                                              reinterpret_cast<LONG_PTR>(CheckBoxProc));
-        SavedButtonProc = reinterpret_cast<WNDPROC>(previous);
+        HWND box = GetDlgItem(dialog, id);
+        SavedButtonProc = SubclassWindow(box, CheckBoxProc);
+        SetControlText(box, OptionBoxCaption(id));
     }
 }
 
@@ -73,6 +80,10 @@ void OnInitDialog(HWND dialog) {
     EnableWindow(back, FALSE);
     FillLanguageList(dialog);
     SubclassOptionBoxes(dialog);
+    // What a screen reader announces: the captions drawn, and names for the
+    // controls that show values.
+    LabelOwnerDrawnControls(dialog, WizardState);
+    GiveAccessibleNames(dialog);
 }
 
 // The installation runs at most once: it always ends with WizardState -1.
@@ -85,6 +96,9 @@ void CarryOut(HWND dialog, const WizardMove& move) {
     if (move.checksLicenceSwitch) CheckDlgButton(dialog, IDC_LICENCE_SWITCH, BST_CHECKED);
     if (move.pageBefore != kNoPage) ShowPage(dialog, move.pageBefore);
     WizardState = move.newState;
+    // The captions follow WizardState (Next's, on the licence page): their
+    // texts, for a screen reader, follow them at once.
+    LabelOwnerDrawnControls(dialog, WizardState);
     if (move.pageAfter != kNoPage) ShowPage(dialog, move.pageAfter);
     if (move.checksFolder) InstallIfFolderReady(dialog);
 }
@@ -117,10 +131,24 @@ void OnCommand(HWND dialog, int id) {
     }
 }
 
-INT_PTR OnMeasureItem(MEASUREITEMSTRUCT* item) {
+// The height of a line in the dialog's font, in which the list draws its
+// single bytes; 0 when it cannot be measured.
+int DialogFontHeight(HWND dialog) {
+    HDC dc = GetDC(dialog);
+    if (!dc) return 0;
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    TEXTMETRICA metrics;
+    const int height = GetTextMetricsA(dc, &metrics) ? metrics.tmHeight : 0;
+    if (previous) SelectObject(dc, previous);
+    ReleaseDC(dialog, dc);
+    return height;
+}
+
+INT_PTR OnMeasureItem(HWND dialog, MEASUREITEMSTRUCT* item) {
     if (item->CtlID != IDC_LICENCE_LIST) return FALSE;
     item->itemWidth = kLicenceItemWidth;
-    item->itemHeight = kLicenceItemHeight;
+    item->itemHeight = static_cast<UINT>(LicenceRowHeight(GlyphScale, DialogFontHeight(dialog)));
     return TRUE;
 }
 
@@ -128,7 +156,7 @@ void OnDrawItem(HWND dialog, WPARAM id, DRAWITEMSTRUCT* item) {
     if (id == IDC_LICENCE_LIST)
         PaintLicenceItem(item, dialog);
     else
-        PaintOwnerButton(item, WizardState, DefaultButtonId);
+        PaintOwnerButton(item, WizardState, DefaultButtonId, nullptr);
 }
 
 }  // namespace
@@ -142,7 +170,13 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         OnDrawItem(dialog, wParam, reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_MEASUREITEM:
-        return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return OnMeasureItem(dialog, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DESTROY:
+        // The controls go after their dialog: nothing paints or asks for
+        // names any more.
+        ReleaseLicenceTexts();
+        EndNamedClientObjects();
+        return FALSE;
     case WM_COMMAND:
         // The notification code is ignored: every notification acts as a click.
         if (HandlingCommand) return FALSE;

@@ -3,6 +3,7 @@
 #include "base/bounded_text.h"
 #include <cstring>
 
+#include "render/control_text.h"
 #include "render/mixed_text.h"
 #include "render/owner_draw.h"
 #include "resources/resource_ids.h"
@@ -16,14 +17,34 @@ const int kEnglishCapacity = 128;
 // The button size used when the template lacks the first button.
 const RECT kFallbackButton = {0, 0, 82, 12};
 
-// Valid while one box is up; only one can be, on the one thread.
+// Valid while one box is up; only one can be, on the one thread. The
+// Chinese line is the caller's, which outlives the box.
 int BoxKind = kMessageBoxOk;
 char EnglishLine[kEnglishCapacity] = "";
+const char* ChineseLine = "";
 
-SIZE MeasureEnglishLine(HDC dc) {
+typedef SIZE (*MeasureLine)(HDC dc, const char* text);
+
+SIZE MeasurePlainText(HDC dc, const char* text) {
     SIZE size = {0, 0};
-    int length = static_cast<int>(std::strlen(EnglishLine));
-    if (length == 0 || !GetTextExtentPointA(dc, EnglishLine, length, &size)) size = SIZE{0, 0};
+    int length = static_cast<int>(std::strlen(text));
+    if (length == 0 || !GetTextExtentPointA(dc, text, length, &size)) size = SIZE{0, 0};
+    return size;
+}
+
+// A line as the layout has always measured it, in the context's default
+// font, and in the box's font, in which its control draws it: the larger of
+// the two, so that the box holds the line where the fonts differ (at a high
+// DPI). At 96 DPI the default font is the wider one.
+SIZE MeasureInBothFonts(HWND box, HDC dc, MeasureLine measure, const char* text) {
+    SIZE size = measure(dc, text);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0));
+    if (!font) return size;
+    HGDIOBJ previous = SelectObject(dc, font);
+    const SIZE drawn = measure(dc, text);
+    SelectObject(dc, previous);
+    if (drawn.cx > size.cx) size.cx = drawn.cx;
+    if (drawn.cy > size.cy) size.cy = drawn.cy;
     return size;
 }
 
@@ -31,10 +52,9 @@ MessageBoxMetrics Measure(HWND box, const char* chinese, int firstId) {
     MessageBoxMetrics m = {};
     m.kind = BoxKind;
     m.chineseBytes = static_cast<int>(std::strlen(chinese));
-    // No font is selected: the context's default font measures, as it draws.
     HDC dc = GetDC(box);
-    SIZE c = MeasureMixedText(dc, chinese);
-    SIZE e = MeasureEnglishLine(dc);
+    SIZE c = MeasureInBothFonts(box, dc, MeasureMixedText, chinese);
+    SIZE e = MeasureInBothFonts(box, dc, MeasurePlainText, EnglishLine);
     ReleaseDC(box, dc);
     m.chineseWidth = c.cx;
     m.chineseHeight = c.cy;
@@ -69,8 +89,11 @@ void LayOut(HWND box, const char* chinese) {
     PlaceButton(box, l.firstId, l.firstX, l.firstY, m.buttonWidth, m.buttonHeight);
     if (l.showsSecond)
         PlaceButton(box, l.secondId, l.secondX, l.secondY, m.buttonWidth, m.buttonHeight);
+    // The painter draws the line from ChineseLine; the control's text is
+    // what a screen reader reads, and so are the buttons' texts.
+    LabelOwnerDrawnControls(box, WizardState);
     HWND chineseLine = GetDlgItem(box, IDC_MB_CHINESE_LINE);
-    SetWindowTextA(chineseLine, chinese);
+    SetControlText(chineseLine, chinese);
     MoveWindow(chineseLine, client.left, l.chineseY, client.right, l.chineseHeight, TRUE);
     HWND englishLine = GetDlgItem(box, IDC_MB_ENGLISH_LINE);
     if (EnglishLine[0] == '\0') {
@@ -110,9 +133,9 @@ int ShowMessageBox(const char* chinese, const char* english, int kind, HWND owne
     BoxKind = kind;
     // An over-long line is cut safely at the buffer's 127 bytes.
     CopyTextCut(EnglishLine, sizeof EnglishLine, english);
+    ChineseLine = chinese ? chinese : "";
     return static_cast<int>(DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_MESSAGE_BOX),
-                                            owner, MessageBoxProc,
-                                            reinterpret_cast<LPARAM>(chinese ? chinese : "")));
+                                            owner, MessageBoxProc, reinterpret_cast<LPARAM>(ChineseLine)));
 }
 
 INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -122,7 +145,7 @@ INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         LetEnterPressButtons(box);
         return TRUE;
     case WM_DRAWITEM:
-        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), WizardState, DefaultButtonId);
+        PaintOwnerButton(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), WizardState, DefaultButtonId, ChineseLine);
         return TRUE;
     case WM_COMMAND:
         if (EndsTheBox(LOWORD(wParam))) EndDialog(box, AnswerFor(LOWORD(wParam)));

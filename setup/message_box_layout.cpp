@@ -1,5 +1,7 @@
 #include "setup/message_box_layout.h"
 
+#include "render/mixed_text_walk.h"
+
 namespace {
 
 const int kKindOk = 0;
@@ -7,6 +9,8 @@ const int kKindYesNo = 4;
 const int kOkId = 1, kCancelId = 2, kYesId = 6, kNoId = 7;
 // Lines shorter than this get room for a button height on either side.
 const int kShortLineBytes = 81;
+// Below the Chinese line's control, for a line 16 pixels high; it grows with
+// the line.
 const int kEnglishGap = 5;
 
 int Max(int a, int b) { return a > b ? a : b; }
@@ -45,7 +49,7 @@ MessageBoxLayout LayOutMessageBox(const MessageBoxMetrics& m) {
     const int cy = m.chineseHeight;
     l.chineseY = (2 * cy) / 3;
     l.chineseHeight = 3 * cy;
-    l.englishY = 3 * cy + (2 * cy) / 3 + kEnglishGap;
+    l.englishY = 3 * cy + (2 * cy) / 3 + (kEnglishGap * cy) / kMixedTextHeight;
     l.englishHeight = 2 * m.englishHeight;
     return l;
 }

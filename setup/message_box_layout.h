@@ -7,7 +7,8 @@ struct MessageBoxMetrics {
     int kind;                          // MessageBoxKind
     int chineseBytes;                  // length of the Chinese line in bytes
     int chineseWidth, chineseHeight;   // MeasureMixedText of the Chinese line
-    int englishWidth, englishHeight;   // extent of the English line; 0, 0 when none
+    int englishWidth, englishHeight;   // extent of the English line (the larger of the DC's
+                                       // default font and the box's); 0, 0 when none
     int buttonWidth, buttonHeight;     // client size of the first button
     int dialogFrameWidth;              // SM_CXDLGFRAME
     int captionHeight;                 // SM_CYCAPTION

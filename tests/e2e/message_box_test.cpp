@@ -23,11 +23,6 @@ const char kBoxCaption[] = "Velquora Install Message";
 const int kButtonIds[] = {1, 2, 6, 7};
 const int kChineseLine = 1013, kEnglishLine = 1028;
 
-std::string Component() {
-    std::string path = SetupExecutablePath();
-    return path.substr(0, path.find_last_of('\\')) + "\\tests\\e2e\\message_box_component.exe";
-}
-
 RECT ClientRectIn(HWND parent, HWND child) {
     RECT r;
     GetClientRect(child, &r);
@@ -61,7 +56,7 @@ class MessageBoxRun : public testing::Test {
 protected:
     void Open(int kind, int text) {
         process_ = std::make_unique<SetupProcess>();
-        ASSERT_TRUE(process_->StartWithArguments(Component(), std::to_string(kind) + " " + std::to_string(text)));
+        ASSERT_TRUE(process_->StartWithArguments(wizard::MessageBoxComponentPath(), std::to_string(kind) + " " + std::to_string(text)));
         box_ = process_->WaitForWindow(kBoxCaption);
         ASSERT_NE(nullptr, box_);
         kind_ = kind;
@@ -91,7 +86,7 @@ protected:
         MessageBoxMetrics m = {};
         m.kind = kind_;
         m.chineseBytes = static_cast<int>(strlen(texts_.chinese));
-        m.chineseWidth = MeasureMixedWidth(texts_.chinese, SystemFontWidth, nullptr);
+        m.chineseWidth = MeasureMixedWidth(texts_.chinese, SystemFontWidth, nullptr, 16);
         m.chineseHeight = 16;
         SIZE e = EnglishExtent(texts_.english);
         m.englishWidth = e.cx;

@@ -1,9 +1,14 @@
 // What the wizard shows, checked from its pixels: the bilingual captions drawn
 // from the atlas bit for bit where the text rule puts them, the bevels, the
-// default frame, the focus rectangle and the option boxes.
+// default frame, the focus rectangles and the option boxes; and, on a screen
+// of higher DPI, glyphs grown by the whole factor with every caption, list
+// row and message line still fitting its place.
 #include <windows.h>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
 
 #include "driver/glyph_check.h"
 #include "driver/screenshot.h"
@@ -38,6 +43,7 @@ protected:
         ASSERT_NE(nullptr, dialog_);
         font_ = CreateDialogFont("MS Sans Serif", 8, 0, 1);
         face_ = GetSysColor(COLOR_BTNFACE);
+        scale_ = ScreenGlyphScale();
     }
     void TearDown() override {
         if (font_) DeleteObject(font_);
@@ -50,16 +56,18 @@ protected:
         SavePng(image, WorkFolder() + "\\" + name + ".png");
         return image;
     }
-    // Mismatching pixels of a centred caption's glyphs, which come first.
+    // Mismatching pixels of a centred caption's glyphs, which come first,
+    // at this screen's glyph scale.
     int CaptionGlyphMismatches(const Image& image, int id, int glyphs) {
         const char* caption = ChooseButtonCaption(id, kFolderPageState).text;
         PixelRect r = RectIn(dialog_, id);
-        TextOrigin at = PlaceCaption(r, 1, 0, MeasureWithFont(font_, caption), 16);
+        const int size = 16 * scale_;
+        TextOrigin at = PlaceCaption(r, 1, 0, MeasureWithFont(font_, caption), size, scale_);
         int mismatches = 0;
         for (int k = 0; k < glyphs; ++k) {
             unsigned code = (static_cast<unsigned char>(caption[2 * k]) << 8) |
                             static_cast<unsigned char>(caption[2 * k + 1]);
-            mismatches += GlyphMismatches(image, at.x + 16 * k, at.y, code, kBlack, face_);
+            mismatches += GlyphMismatches(image, at.x + size * k, at.y, code, kBlack, face_, scale_);
         }
         return mismatches;
     }
@@ -72,6 +80,7 @@ protected:
     HWND dialog_ = nullptr;
     HFONT font_ = nullptr;
     COLORREF face_ = 0;
+    int scale_ = 1;
 };
 
 TEST_F(WizardPixels, CaptionGlyphsMatchTheAtlasWhereTheTextRulePutsThem) {
@@ -81,7 +90,7 @@ TEST_F(WizardPixels, CaptionGlyphsMatchTheAtlasWhereTheTextRulePutsThem) {
     // One pixel off either way is a mismatch: the check can fail.
     const char* next = ChooseButtonCaption(IDC_NEXT, kFolderPageState).text;
     PixelRect r = RectIn(dialog_, IDC_NEXT);
-    TextOrigin at = PlaceCaption(r, 1, 0, MeasureWithFont(font_, next), 16);
+    TextOrigin at = PlaceCaption(r, 1, 0, MeasureWithFont(font_, next), 16, 1);
     unsigned first = (static_cast<unsigned char>(next[0]) << 8) | static_cast<unsigned char>(next[1]);
     EXPECT_GT(GlyphMismatches(image, at.x + 1, at.y, first, kBlack, face_), 0);
 }
@@ -148,7 +157,7 @@ PlacedCheckBox PlaceCheckBox(HWND dialog, int id) {
     RECT client;
     GetClientRect(box, &client);
     PlacedCheckBox placed = {LayOutCheckBox(PixelRect{client.left, client.top, client.right, client.bottom},
-                                            static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE))),
+                                            static_cast<unsigned long>(GetWindowLongA(box, GWL_STYLE)), 1),
                              {0, 0}};
     MapWindowPoints(box, dialog, &placed.origin, 1);
     return placed;
@@ -191,6 +200,152 @@ TEST_F(WizardPixels, OptionBoxesShowFixedCaptionsAndFollowTheirState) {
                           [&](const Image& shot) { return MarkPixels(shot, dialog_, id) == markBefore; });
         EXPECT_EQ(markBefore, MarkPixels(back, dialog_, id));
     }
+}
+
+// Pixels of the list's client area that differ between two images.
+std::vector<POINT> ChangedPixels(const Image& before, const Image& after, const RECT& area) {
+    std::vector<POINT> changed;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (before.At(x, y) != after.At(x, y)) changed.push_back(POINT{x, y});
+    return changed;
+}
+
+// A keyboard user sees which line of the Chinese licence has the focus, and
+// the cue follows the arrow keys, line by line.
+TEST_F(WizardPixels, TheChineseLicenceShowsWhichLineHasTheFocus) {
+    ASSERT_TRUE(wizard::PressAndWaitForPage(dialog_, IDC_NEXT, 1));
+    ASSERT_TRUE(wizard::PressAndWaitForPage(dialog_, IDC_NEXT, 2));
+    ClickButton(dialog_, IDC_LICENCE_SWITCH);
+    ASSERT_TRUE(wizard::WaitUntil([&] { return wizard::IsShown(dialog_, IDC_LICENCE_LIST); }));
+    HWND list = GetDlgItem(dialog_, IDC_LICENCE_LIST);
+    const RECT area = wizard::RectIn(dialog_, IDC_LICENCE_LIST);
+    const LRESULT rowHeight = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    const Image unfocused = Shot("licence-list-unfocused");
+    FocusControl(dialog_, IDC_LICENCE_LIST);
+    ASSERT_TRUE(wizard::WaitUntil([&] { return wizard::FocusOf(dialog_) == list; }));
+    for (int line = 0; line < 2; ++line) {
+        SCOPED_TRACE(line);
+        if (line) {
+            PressKey(list, VK_DOWN);
+            ASSERT_TRUE(wizard::WaitUntil([&] { return SendMessageA(list, LB_GETCARETINDEX, 0, 0) == line; }));
+        }
+        const Image focused = Shot(line ? "licence-list-focus-line2" : "licence-list-focus-line1");
+        const std::vector<POINT> changed = ChangedPixels(unfocused, focused, area);
+        EXPECT_GT(changed.size(), static_cast<size_t>(area.right - area.left)) << "no focus cue";
+        const LONG top = area.top + line * static_cast<LONG>(rowHeight);
+        for (const POINT& p : changed) {
+            EXPECT_GE(p.y, top);
+            EXPECT_LT(p.y, top + rowHeight);
+            if (p.y < top || p.y >= top + rowHeight) break;
+        }
+    }
+}
+
+// The text's extent in font, as a static control draws it with word breaks
+// within width.
+SIZE DrawnExtent(HFONT font, const char* text, int width) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    RECT r = {0, 0, width, 0};
+    DrawTextA(dc, text, -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return SIZE{r.right, r.bottom};
+}
+
+int FontHeight(HFONT font) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return metrics.tmHeight;
+}
+
+// Run by the high-DPI entries, with LogPixels set in the prefix
+// (scripts/wine_at_dpi.sh) and --expect-dpi: every caption of every page,
+// the licence rows and the longest message fit their places, the glyphs
+// grown by the whole factor.
+class DISABLED_HighDpi : public WizardPixels {
+protected:
+    // The caption of every visible owner-drawn control and option box of the
+    // page shown fits inside its bevel, or its face.
+    void ExpectCaptionsFit(int wizardState) {
+        HFONT systemFont = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+        for (HWND child : ChildWindows(dialog_)) {
+            if (!IsWindowVisible(child)) continue;
+            const int id = GetDlgCtrlID(child);
+            SCOPED_TRACE(testing::Message() << "control " << id << " at state " << wizardState);
+            const PixelRect r = RectIn(dialog_, id);
+            const LONG type = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
+            if (const char* option = OptionBoxCaption(id)) {
+                // Drawn in the box's default font, the system font.
+                RECT client;
+                GetClientRect(child, &client);
+                const CheckBoxLayout layout = LayOutCheckBox(
+                    PixelRect{0, 0, client.right, client.bottom}, static_cast<unsigned long>(type), scale_);
+                EXPECT_LE(layout.labelX + MeasureWithFont(systemFont, option), layout.face.right);
+                EXPECT_LE(layout.labelY + 16 * scale_, layout.face.bottom);
+                continue;
+            }
+            const ButtonCaption caption = ChooseButtonCaption(id, wizardState);
+            if (ClassOf(child) != "Button" || type != BS_OWNERDRAW || caption.source != kCaptionFixed) continue;
+            const int bevel = ButtonCaptionLayout(id).bevelled ? 3 * scale_ : 0;
+            EXPECT_LE(MeasureWithFont(font_, caption.text), r.right - r.left - 2 * bevel) << caption.text;
+            EXPECT_LE(16 * scale_, r.bottom - r.top - 2 * bevel);
+        }
+    }
+};
+
+TEST_F(DISABLED_HighDpi, GlyphsGrowByTheWholeFactorAndEveryCaptionFits) {
+    const int dpi = std::atoi(wizard::ArgumentValue("expect-dpi").c_str());
+    HDC screen = GetDC(nullptr);
+    ASSERT_EQ(dpi, GetDeviceCaps(screen, LOGPIXELSY)) << "the prefix's DPI was not set";
+    ReleaseDC(nullptr, screen);
+    const std::string at = "-" + std::to_string(dpi) + "dpi";
+    Image image = Shot(("high-dpi-folder-page" + at).c_str());
+    // A known cell: at 192 DPI 下 of Next is drawn 32 x 32.
+    if (dpi == 192) EXPECT_EQ(2, scale_);
+    EXPECT_EQ(0, CaptionGlyphMismatches(image, IDC_NEXT, 3));
+    ExpectCaptionsFit(0);
+
+    ASSERT_TRUE(wizard::PressAndWaitForPage(dialog_, IDC_NEXT, 1));
+    Shot(("high-dpi-language-page" + at).c_str());
+    ExpectCaptionsFit(1);
+    ASSERT_TRUE(wizard::PressAndWaitForPage(dialog_, IDC_NEXT, 2));
+    ExpectCaptionsFit(2);
+    ClickButton(dialog_, IDC_LICENCE_SWITCH);
+    ASSERT_TRUE(wizard::WaitUntil([&] { return wizard::IsShown(dialog_, IDC_LICENCE_LIST); }));
+    Shot(("high-dpi-licence-chinese" + at).c_str());
+    const LRESULT row = SendMessageA(GetDlgItem(dialog_, IDC_LICENCE_LIST), LB_GETITEMHEIGHT, 0, 0);
+    EXPECT_GE(row, 2 * 2 * scale_ + 16 * scale_) << "a row holds its glyphs";
+    EXPECT_GE(row, 2 * 2 * scale_ + scale_ + FontHeight(font_)) << "a row holds its Latin line";
+
+    // The longest message: the speech-runtime offer, OK and Cancel.
+    SetupProcess box;
+    ASSERT_TRUE(box.StartWithArguments(wizard::MessageBoxComponentPath(), "1 1"));
+    HWND window = box.WaitForWindow(wizard::kBoxCaption);
+    ASSERT_NE(nullptr, window);
+    Sleep(kPaintSettleMs);
+    SavePng(CaptureWindow(window), WorkFolder() + "\\high-dpi-message" + at + ".png");
+    const char* english = "Now install speech module SAPI5.1 from Microsoft. (Install with Administrator Right is "
+                          "Recommended)";
+    const char* chinese = "下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)";
+    const RECT line = wizard::RectIn(window, IDC_MB_ENGLISH_LINE);
+    const SIZE drawn = DrawnExtent(font_, english, line.right - line.left);
+    EXPECT_LE(drawn.cx, line.right - line.left);
+    EXPECT_LE(drawn.cy, line.bottom - line.top) << "the English line is cut";
+    const RECT chineseLine = wizard::RectIn(window, IDC_MB_CHINESE_LINE);
+    EXPECT_LE(MeasureWithFont(font_, chinese), chineseLine.right - chineseLine.left);
+    EXPECT_LE(16 * scale_, chineseLine.bottom - chineseLine.top);
+    for (int id : {IDC_MB_OK, IDC_MB_CANCEL}) {
+        const RECT button = wizard::RectIn(window, id);
+        EXPECT_LE(MeasureWithFont(font_, ChooseButtonCaption(id, 0).text), button.right - button.left - 6 * scale_);
+    }
+    PostMessageA(window, WM_COMMAND, IDC_MB_CANCEL, 0);
+    EXPECT_EQ(IDC_MB_CANCEL, box.WaitForExit());
 }
 
 }  // namespace

@@ -66,6 +66,21 @@ TEST(MessageBoxLayout, OkBoxWorkedExample) {
     EXPECT_EQ(32, l.englishHeight);
 }
 
+// The same box at glyph scale 2 (192 DPI): the Chinese line 32 high, and
+// every line placed below it grows with it, the gap of 5 to 10.
+TEST(MessageBoxLayout, LinesGrowWithTheChineseLine) {
+    MessageBoxMetrics m = Example(0);
+    m.chineseWidth = 384;
+    m.chineseHeight = 32;
+    m.englishHeight = 26;
+    MessageBoxLayout l = LayOutMessageBox(m);
+    EXPECT_EQ(3 * (32 + 29) + 2 * 26, l.contentHeight);
+    EXPECT_EQ(21, l.chineseY);
+    EXPECT_EQ(96, l.chineseHeight);
+    EXPECT_EQ(96 + 21 + 10, l.englishY);
+    EXPECT_EQ(52, l.englishHeight);
+}
+
 TEST(MessageBoxLayout, TwoButtonsSpanSevenThirdsCentredOnContent) {
     MessageBoxMetrics m = Example(1);
     m.chineseWidth = 500 - 6 - 58;  // content width 500

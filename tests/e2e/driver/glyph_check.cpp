@@ -5,6 +5,7 @@
 
 #include "render/atlas_format.h"
 #include "render/glyph_locate.h"
+#include "render/glyph_scale.h"
 #include "render/mixed_text_walk.h"
 
 namespace {
@@ -27,14 +28,22 @@ void SetAtlasPath(const std::string& path) {
 
 const std::vector<unsigned char>& AtlasImage() { return Atlas; }
 
-int GlyphMismatches(const Image& image, int x, int y, unsigned code, COLORREF ink, COLORREF paper) {
+int ScreenGlyphScale() {
+    HDC screen = GetDC(nullptr);
+    const int scale = GlyphScaleForDpi(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    return scale;
+}
+
+int GlyphMismatches(const Image& image, int x, int y, unsigned code, COLORREF ink, COLORREF paper, int scale) {
     int cellX = 0, cellY = 0, strip = 0;
     LocateGlyph(code, &cellX, &cellY, &strip);
     int mismatches = 0;
-    for (int row = 0; row < kGlyphSize; ++row) {
-        for (int column = 0; column < kGlyphSize; ++column) {
-            size_t offset = strip * kAtlasStripBytes + (cellY + row) * kAtlasRowBytes + (cellX + column) / 8;
-            bool isInk = offset < Atlas.size() && !(Atlas[offset] & (0x80 >> ((cellX + column) % 8)));
+    for (int row = 0; row < kGlyphSize * scale; ++row) {
+        for (int column = 0; column < kGlyphSize * scale; ++column) {
+            const int atlasX = cellX + column / scale, atlasY = cellY + row / scale;
+            size_t offset = strip * kAtlasStripBytes + atlasY * kAtlasRowBytes + atlasX / 8;
+            bool isInk = offset < Atlas.size() && !(Atlas[offset] & (0x80 >> (atlasX % 8)));
             int px = x + column, py = y + row;
             if (px < 0 || py < 0 || px >= image.width || py >= image.height) {
                 ++mismatches;
@@ -57,7 +66,7 @@ HFONT CreateDialogFont(const char* face, int pointSize, int weight, int charset)
 int MeasureWithFont(HFONT font, const char* text) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, font);
-    int width = MeasureMixedWidth(text, SingleByteWidth, dc);
+    int width = MeasureMixedWidth(text, SingleByteWidth, dc, kGlyphSize * ScreenGlyphScale());
     SelectObject(dc, previous);
     DeleteDC(dc);
     return width;

@@ -14,14 +14,20 @@
 const std::vector<unsigned char>& AtlasImage();
 void SetAtlasPath(const std::string& path);
 
-// Pixels of the 16 x 16 block at (x, y) that differ from code's atlas cell,
-// where an ink bit must show as ink and a paper bit as paper.
-int GlyphMismatches(const Image& image, int x, int y, unsigned code, COLORREF ink, COLORREF paper);
+// The installer's glyph scale on this screen: this process sees the DPI the
+// installer sees.
+int ScreenGlyphScale();
+
+// Pixels of the block at (x, y), 16 x 16 times scale, that differ from
+// code's atlas cell drawn scale times larger, where an ink bit must show as
+// ink and a paper bit as paper.
+int GlyphMismatches(const Image& image, int x, int y, unsigned code, COLORREF ink, COLORREF paper, int scale = 1);
 
 // The font a dialog template's DS_SETFONT gives its controls.
 HFONT CreateDialogFont(const char* face, int pointSize, int weight, int charset);
 
-// MixedText width: 16 per two-byte code, each single byte by itself in font.
+// MixedText width as the installer measures it on this screen: 16 times the
+// glyph scale per two-byte code, each single byte by itself in font.
 int MeasureWithFont(HFONT font, const char* text);
 
 #endif

@@ -16,19 +16,6 @@ namespace {
 
 const char* const kLanguages[] = {"English", "Chinese(Simplified)", "Chinese(Traditional)"};
 
-// Lines of a CR LF text, the last one also without its CR LF.
-std::vector<std::string> CrLfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 class Pages : public testing::Test {
 protected:
     void SetUp() override {
@@ -87,9 +74,9 @@ TEST_F(Pages, LicenceOpensInEnglishAndTheSwitchShowsEveryChineseLine) {
     // The installer swaps the two controls one after the other: wait for both.
     ASSERT_TRUE(WaitUntil([&] { return IsShown(dialog_, IDC_LICENCE_LIST) && !IsShown(dialog_, IDC_LICENCE_ENGLISH); }));
     EXPECT_FALSE(IsChecked(dialog_, IDC_LICENCE_SWITCH));
-    const std::vector<std::string> expected = CrLfLines(ReadAll(PayloadFolder() + "\\license_cn.txt"));
+    const std::vector<std::string> expected = SplitCrLf(ReadAll(PayloadFolder() + "\\license_cn.txt"));
     ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(expected, ListBoxLines(GetDlgItem(dialog_, IDC_LICENCE_LIST)));
+    EXPECT_EQ(expected, ListBoxLines(GetDlgItem(dialog_, IDC_LICENCE_LIST), kGbkCodePage));
     Shoot("licence-chinese");
 
     ClickButton(dialog_, IDC_LICENCE_SWITCH);

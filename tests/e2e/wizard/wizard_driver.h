@@ -29,6 +29,8 @@ const int kChooserFolderList = 1121;
 const int kChooserCurrentFolder = 1088;
 const DWORD kPollMs = 25;
 const DWORD kWaitMs = 20000;
+// The code page of the installer's own Chinese texts, whatever the system's.
+const UINT kGbkCodePage = 936;
 
 // Polls condition until it holds (true) or timeoutMs have passed (false).
 template <typename Condition>
@@ -90,29 +92,46 @@ inline std::string LongTextOf(HWND window) {
     return text.data();
 }
 
+// A window's text as the window keeps it, in UTF-16.
+inline std::wstring WideTextOf(HWND window) {
+    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+// The installer's GBK text in UTF-16.
+inline std::wstring FromGbk(const char* gbk) {
+    const int length = MultiByteToWideChar(kGbkCodePage, 0, gbk, -1, nullptr, 0);
+    std::vector<wchar_t> wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
+    MultiByteToWideChar(kGbkCodePage, 0, gbk, -1, wide.data(), static_cast<int>(wide.size()));
+    return wide.data();
+}
+
 inline void SetText(HWND dialog, int id, const std::string& text) {
     SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-// An entry of a list or combo box of another process, as the ANSI bytes it
-// was added with. Wine hands such an entry across processes only in its
+// An entry of a list or combo box of another process, as bytes of codePage
+// (the system's for the entries the installer adds as such, GBK for the
+// Chinese licence). Wine hands such an entry across processes only in its
 // UTF-16 form, so it is asked for that and turned back here.
-inline std::string ListText(HWND list, int index, UINT lengthMessage, UINT textMessage) {
+inline std::string ListText(HWND list, int index, UINT lengthMessage, UINT textMessage, UINT codePage = CP_ACP) {
     const LRESULT length = SendMessageW(list, lengthMessage, static_cast<WPARAM>(index), 0);
     std::vector<wchar_t> wide(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
     SendMessageW(list, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+    const int bytes = WideCharToMultiByte(codePage, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
     std::vector<char> text(static_cast<size_t>(bytes > 0 ? bytes : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text.data(), static_cast<int>(text.size()), nullptr,
+    WideCharToMultiByte(codePage, 0, wide.data(), -1, text.data(), static_cast<int>(text.size()), nullptr,
                         nullptr);
     return text.data();
 }
 
-// Every entry of a list box of another process.
-inline std::vector<std::string> ListBoxLines(HWND list) {
+// Every entry of a list box of another process, as bytes of codePage.
+inline std::vector<std::string> ListBoxLines(HWND list, UINT codePage = CP_ACP) {
     std::vector<std::string> lines;
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) lines.push_back(ListText(list, i, LB_GETTEXTLEN, LB_GETTEXT));
+    for (int i = 0; i < count; ++i) lines.push_back(ListText(list, i, LB_GETTEXTLEN, LB_GETTEXT, codePage));
     return lines;
 }
 
@@ -135,7 +154,8 @@ inline BOOL CALLBACK MatchBox(HWND window, LPARAM param) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner != search->processId || !IsWindowVisible(window) || TextOf(window) != kBoxCaption) return TRUE;
-    if (search->chinese && TextOf(GetDlgItem(window, IDC_MB_CHINESE_LINE)) != search->chinese) return TRUE;
+    if (search->chinese && WideTextOf(GetDlgItem(window, IDC_MB_CHINESE_LINE)) != FromGbk(search->chinese))
+        return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -261,8 +281,8 @@ inline std::string WindowsDrive() {
     return std::string(1, path[0]) + ":";
 }
 
-// The value of a --name=VALUE argument of this process, as a Windows path.
-inline std::string ArgumentPath(const char* name) {
+// The value of a --name=VALUE argument of this process, or "".
+inline std::string ArgumentValue(const char* name) {
     const std::string prefix = std::string("--") + name + "=";
     std::string line = GetCommandLineA();
     size_t at = line.find(prefix);
@@ -271,7 +291,31 @@ inline std::string ArgumentPath(const char* name) {
     const size_t end = line.find(' ', at);
     std::string value = line.substr(at, end == std::string::npos ? std::string::npos : end - at);
     if (!value.empty() && value.back() == '"') value.pop_back();
-    return ToWindowsPath(value);
+    return value;
+}
+
+// The value of a --name=VALUE argument of this process, as a Windows path.
+inline std::string ArgumentPath(const char* name) { return ToWindowsPath(ArgumentValue(name)); }
+
+// The lines of a CR LF text, the last one also without its CR LF.
+inline std::vector<std::string> SplitCrLf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// The message-box component beside the installer in the build: it shows one
+// message box (arguments: the kind and the index of its texts) and exits
+// with the answer.
+inline std::string MessageBoxComponentPath() {
+    const std::string& setup = SetupExecutablePath();
+    return setup.substr(0, setup.find_last_of('\\')) + "\\tests\\e2e\\message_box_component.exe";
 }
 
 // The folder of this test's own executable.

@@ -45,33 +45,33 @@ const std::vector<BevelSegment> kDefaultFrame = {
 
 TEST(BevelGeometry, NormalButton) {
     const std::vector<BevelSegment> outer = {{kPenShadow, 1, 28, 109, 28}, {kPenShadow, 109, 28, 109, 0}};
-    EXPECT_EQ(Join(Rings(kPenHighlight, kPenShadow), outer), Segments(BevelLinesFor(kButton, 0, 0)));
+    EXPECT_EQ(Join(Rings(kPenHighlight, kPenShadow), outer), Segments(BevelLinesFor(kButton, 0, 0, 1)));
 }
 
 TEST(BevelGeometry, PressedButtonSwapsLightAndDark) {
     const std::vector<BevelSegment> outer = {{kPenHighlight, 1, 28, 109, 28},
                                              {kPenHighlight, 109, 28, 109, 0}};
-    EXPECT_EQ(Join(Rings(kPenShadow, kPenHighlight), outer), Segments(BevelLinesFor(kButton, 1, 0)));
+    EXPECT_EQ(Join(Rings(kPenShadow, kPenHighlight), outer), Segments(BevelLinesFor(kButton, 1, 0, 1)));
 }
 
 TEST(BevelGeometry, DefaultButtonIsFramedInBlack) {
-    EXPECT_EQ(Join(Rings(kPenHighlight, kPenShadow), kDefaultFrame), Segments(BevelLinesFor(kButton, 0, 1)));
+    EXPECT_EQ(Join(Rings(kPenHighlight, kPenShadow), kDefaultFrame), Segments(BevelLinesFor(kButton, 0, 1, 1)));
 }
 
 TEST(BevelGeometry, PressedDefaultFrameStaysBlack) {
-    EXPECT_EQ(Join(Rings(kPenShadow, kPenHighlight), kDefaultFrame), Segments(BevelLinesFor(kButton, 1, 1)));
+    EXPECT_EQ(Join(Rings(kPenShadow, kPenHighlight), kDefaultFrame), Segments(BevelLinesFor(kButton, 1, 1, 1)));
 }
 
 TEST(BevelGeometry, FollowsTheRectanglesOrigin) {
     const int dx = 7, dy = 13;
     const PixelRect moved = {kButton.left + dx, kButton.top + dy, kButton.right + dx, kButton.bottom + dy};
     for (int isDefault = 0; isDefault <= 1; ++isDefault) {
-        std::vector<BevelSegment> expected = Segments(BevelLinesFor(kButton, 0, isDefault));
+        std::vector<BevelSegment> expected = Segments(BevelLinesFor(kButton, 0, isDefault, 1));
         for (BevelSegment& s : expected) {
             s.x0 += dx, s.x1 += dx;
             s.y0 += dy, s.y1 += dy;
         }
-        EXPECT_EQ(expected, Segments(BevelLinesFor(moved, 0, isDefault))) << isDefault;
+        EXPECT_EQ(expected, Segments(BevelLinesFor(moved, 0, isDefault, 1))) << isDefault;
     }
 }
 
@@ -114,8 +114,29 @@ TEST(BevelGeometry, PixelsOfSmallButtons) {
         "BBBBBBBB",
         "BBBBBBBB",
     };
-    EXPECT_EQ(normal, Raster(BevelLinesFor(r, 0, 0), r));
-    EXPECT_EQ(framed, Raster(BevelLinesFor(r, 0, 1), r));
+    EXPECT_EQ(normal, Raster(BevelLinesFor(r, 0, 0, 1), r));
+    EXPECT_EQ(framed, Raster(BevelLinesFor(r, 0, 1, 1), r));
+}
+
+// At scale k each line of the bevel is k pixels wide: away from the corners
+// every row and column is the scale-1 one with each pixel k times over.
+TEST(BevelGeometry, GrowsWithTheScale) {
+    const PixelRect small = {0, 0, 20, 12};
+    for (int scale = 2; scale <= kMaxGlyphScale; ++scale) {
+        const PixelRect large = {0, 0, 20 * scale, 12 * scale};
+        for (int isDefault = 0; isDefault <= 1; ++isDefault) {
+            SCOPED_TRACE(testing::Message() << "scale " << scale << ", default " << isDefault);
+            const std::vector<std::string> once = Raster(BevelLinesFor(small, 0, isDefault, 1), small);
+            const std::vector<std::string> scaled = Raster(BevelLinesFor(large, 0, isDefault, scale), large);
+            ASSERT_EQ(static_cast<size_t>(large.bottom), scaled.size());
+            std::string row, column, onceColumn;
+            for (char pixel : once[6]) row += std::string(scale, pixel);
+            for (const std::string& line : once) column += std::string(scale, line[10]);
+            for (const std::string& line : scaled) onceColumn += line[10 * scale];
+            EXPECT_EQ(row, scaled[6 * scale]);
+            EXPECT_EQ(column, onceColumn);
+        }
+    }
 }
 
 struct PlaceCase {
@@ -127,6 +148,12 @@ struct PlaceCase {
     int x;
     int y;
 };
+
+TEST(BevelGeometry, PressedCaptionMovesByTheScale) {
+    const TextOrigin origin = PlaceCaption(kButton, 0, 1, 70, 32, 2);
+    EXPECT_EQ(4, origin.x);
+    EXPECT_EQ(-1 + 2, origin.y);  // (29 - 32) / 2 truncates toward zero
+}
 
 TEST(BevelGeometry, PlacesCaption) {
     const PlaceCase cases[] = {
@@ -141,7 +168,7 @@ TEST(BevelGeometry, PlacesCaption) {
         {"lower than the text", {0, 5, 40, 20}, 0, 0, 10, 0, 5},
     };
     for (const PlaceCase& c : cases) {
-        TextOrigin origin = PlaceCaption(c.item, c.centred, c.pressed, c.width, 16);
+        TextOrigin origin = PlaceCaption(c.item, c.centred, c.pressed, c.width, 16, 1);
         EXPECT_EQ(c.x, origin.x) << c.what;
         EXPECT_EQ(c.y, origin.y) << c.what;
     }

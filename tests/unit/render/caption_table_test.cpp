@@ -42,7 +42,7 @@ TEST(CaptionTable, CaptionAndLayoutById) {
         {1010, kFolderPage, kCaptionFixed, "磁盘 (Drives):", 0, 0},
         {1011, kFolderPage, kCaptionFixed, "中文版", 1, 0},
         {1012, kFolderPage, kCaptionFixed, "安装程序", 1, 0},
-        {1013, kFolderPage, kCaptionWindowText, nullptr, 1, 0},
+        {1013, kFolderPage, kCaptionGiven, nullptr, 1, 0},
         {1017, kFolderPage, kCaptionFixed, "User Interface Language 用户界面语言", 1, 0},
         {1020, kFolderPage, kCaptionNothing, nullptr, 1, 0},
         {1021, kFolderPage, kCaptionFixed, "", 0, 0},

@@ -38,7 +38,7 @@ TEST(CheckBoxGeometry, MarkAndLabelByStyle) {
         {"push button: other geometry, check mark", tall, kPushButton, {-1, 1, 16, 18}, 0, 33, 1},
     };
     for (const MarkCase& c : cases) {
-        CheckBoxLayout layout = LayOutCheckBox(c.client, c.style);
+        CheckBoxLayout layout = LayOutCheckBox(c.client, c.style, 1);
         EXPECT_EQ(c.client.left - 2, layout.face.left) << c.what;
         EXPECT_EQ(c.client.top - 2, layout.face.top) << c.what;
         EXPECT_EQ(c.client.right + 2, layout.face.right) << c.what;
@@ -54,12 +54,24 @@ TEST(CheckBoxGeometry, MarkAndLabelByStyle) {
 }
 
 TEST(CheckBoxGeometry, FocusRectangleFramesTheLabel) {
-    const CheckBoxLayout layout = LayOutCheckBox(PixelRect{0, 0, 200, 20}, kAutoCheckBox);
-    const PixelRect focus = CheckBoxFocusRect(layout, 100);
+    const CheckBoxLayout layout = LayOutCheckBox(PixelRect{0, 0, 200, 20}, kAutoCheckBox, 1);
+    const PixelRect focus = CheckBoxFocusRect(layout, 100, 1);
     EXPECT_EQ(24, focus.left);
     EXPECT_EQ(0, focus.top);
     EXPECT_EQ(128, focus.right);
     EXPECT_EQ(19, focus.bottom);
+}
+
+// At scale 2 the label sits two pixels below the client top and its frame,
+// two pixels wide, clears a 32-pixel-high line.
+TEST(CheckBoxGeometry, LabelAndFocusFollowTheScale) {
+    const CheckBoxLayout layout = LayOutCheckBox(PixelRect{0, 0, 400, 40}, kAutoCheckBox, 2);
+    EXPECT_EQ(2, layout.labelY);
+    const PixelRect focus = CheckBoxFocusRect(layout, 200, 2);
+    EXPECT_EQ(layout.labelX - 2, focus.left);
+    EXPECT_EQ(0, focus.top);
+    EXPECT_EQ(layout.labelX + 200 + 6, focus.right);
+    EXPECT_EQ(2 + 32 + 4, focus.bottom);
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST(MixedTextWalk, MeasuresGlyphsAsSixteenAndEachSingleByteAlone) {
     };
     for (const MeasureCase& c : cases) {
         StubFont font;
-        int width = MeasureMixedWidth(c.text, StubWidthOf, &font);
+        int width = MeasureMixedWidth(c.text, StubWidthOf, &font, kGlyphSize);
         EXPECT_EQ(kGlyphSize * c.glyphs + SumOfWidths(c.singleBytes), width) << c.what;
         EXPECT_EQ(c.singleBytes, font.measured) << c.what;
     }
@@ -82,19 +82,21 @@ TEST(MixedTextWalk, MeasuresGlyphsAsSixteenAndEachSingleByteAlone) {
 TEST(MixedTextWalk, BilingualCaptionIsTwoGlyphsThenSevenBytes) {
     // Pins the GBK bytes the build stores for the literal.
     StubFont font;
-    EXPECT_EQ(32 + SumOfWidths(" Cancel"), MeasureMixedWidth("取消 Cancel", StubWidthOf, &font));
+    EXPECT_EQ(32 + SumOfWidths(" Cancel"), MeasureMixedWidth("取消 Cancel", StubWidthOf, &font, kGlyphSize));
+    // At glyph scale 2 the glyphs, and only they, are twice as wide.
+    EXPECT_EQ(64 + SumOfWidths(" Cancel"), MeasureMixedWidth("取消 Cancel", StubWidthOf, &font, 2 * kGlyphSize));
     EXPECT_STREQ("\xC8\xA1\xCF\xFB Cancel", "取消 Cancel");
 }
 
 TEST(MixedTextWalk, UnmeasurableByteAddsNothing) {
     StubFont font;
-    EXPECT_EQ(SumOfWidths("ab"), MeasureMixedWidth("axb", StubWidthOf, &font));
+    EXPECT_EQ(SumOfWidths("ab"), MeasureMixedWidth("axb", StubWidthOf, &font, kGlyphSize));
     EXPECT_EQ("axb", font.measured);
 }
 
 TEST(MixedTextWalk, EmptyTextMeasuresZeroByOneGlyphHigh) {
     StubFont font;
-    EXPECT_EQ(0, MeasureMixedWidth("", StubWidthOf, &font));
+    EXPECT_EQ(0, MeasureMixedWidth("", StubWidthOf, &font, kGlyphSize));
     EXPECT_EQ("", font.measured);
     EXPECT_EQ(16, kMixedTextHeight);
 }

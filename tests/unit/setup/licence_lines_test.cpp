@@ -68,17 +68,34 @@ TEST(LicenceLines, TheLastLineCountsTowardTheLimit) {
     EXPECT_EQ(static_cast<size_t>(kLicenceMaxLines), Split(text + "tail\r\nmore").size());
 }
 
+// The list items of lines as the program lays them out: measured first,
+// then written into exactly that room.
+std::vector<std::string> Items(const std::vector<std::string>& lines) {
+    std::vector<const char*> starts;
+    for (const std::string& line : lines) starts.push_back(line.c_str());
+    const int count = static_cast<int>(starts.size());
+    int measuredItems = -1, itemCount = -1;
+    const size_t bytes = LayOutLicenceItems(starts.data(), count, nullptr, &measuredItems);
+    std::vector<char> items(bytes + 1, 'x');
+    EXPECT_EQ(bytes, LayOutLicenceItems(starts.data(), count, items.data(), &itemCount));
+    EXPECT_EQ(measuredItems, itemCount);
+    EXPECT_EQ('x', items[bytes]) << "wrote past the room measured";
+    std::vector<std::string> result;
+    for (size_t at = 0; at < bytes; at += result.back().size() + 1) result.emplace_back(items.data() + at);
+    EXPECT_EQ(static_cast<size_t>(itemCount), result.size());
+    return result;
+}
+
 // Pieces of a line as the list gets them: each shorter than the line buffer,
 // never a GBK character cut in two, nothing lost.
-std::vector<std::string> Pieces(const std::string& line) {
-    std::vector<std::string> pieces;
-    const char* rest = line.c_str();
-    do {
-        const size_t length = LicencePieceLength(rest);
-        pieces.emplace_back(rest, length);
-        rest += length;
-    } while (*rest && pieces.size() <= line.size());
-    return pieces;
+std::vector<std::string> Pieces(const std::string& line) { return Items({line}); }
+
+TEST(LicenceLines, EveryLineBecomesItemsInOrder) {
+    const std::string longLine(kLicenceLineCapacity, 'b');
+    const std::vector<std::string> items = Items({"first", "", longLine, "last"});
+    const std::vector<std::string> expected = {"first", "", longLine.substr(0, kLicenceLineCapacity - 1), "b", "last"};
+    EXPECT_EQ(expected, items);
+    EXPECT_TRUE(Items({}).empty());
 }
 
 TEST(LicenceLines, ALongLineIsShownInPiecesOfWholeCharacters) {
