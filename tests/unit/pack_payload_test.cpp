@@ -139,8 +139,9 @@ TEST_F(Packer, RefusesAFolderWithAFileTheInstallerCannotUseBeforePackingAnything
          "QuilleryUI.ini: line 2 writes the key as \"UILanguage =\"; readers take that line, and the installer "
          "rewrites line 3: the chosen language would silently not apply"},
         {"QuilleryUI.ini", [](const fs::path& f) { Write(f, "[UI_STR]\r\nA=1\r\n[Config]\r\nB=2\r\n"); },
-         "QuilleryUI.ini: [Config] holds no \"UILanguage=\" line; the installer would append a second [Config] that "
-         "readers ignore: the chosen language would silently not apply"},
+         "QuilleryUI.ini: [Config] holds no \"UILanguage=\" line; the installer looks for \"UILanguage=\" as written "
+         "and, not finding it, would append a second [Config] that readers ignore: the chosen language would "
+         "silently not apply"},
         {"program.exe", RenameProgram("nul"),
          "nul: Windows keeps the name NUL for a device, also with an extension: the installer would write to the "
          "device, not to a file"},

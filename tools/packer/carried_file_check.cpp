@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "base/carried_file_limits.h"
@@ -127,11 +126,56 @@ bool SettingsAreGbk(std::string_view data, std::string* why) {
 // Where a line lies against the first [Config] section.
 enum class ConfigPlace { Before, Inside, After };
 
-std::string SectionOfLine(ConfigPlace place, const std::string& section) {
-    if (section.empty()) return "before any section";
-    if (place == ConfigPlace::After && SameLetters(section, kSettingsSection))
+// The walk through the settings' lines so far: where it is, and the first
+// line of [Config] that readers take for the key although the installer
+// does not (0 when none).
+struct SettingsWalk {
+    ConfigPlace place = ConfigPlace::Before;
+    std::string section, readerKey;
+    int readerLine = 0;
+};
+
+std::string WhereOf(const SettingsWalk& walk) {
+    if (walk.section.empty()) return "before any section";
+    if (walk.place == ConfigPlace::After && SameLetters(walk.section, kSettingsSection))
         return std::string("in a second [") + kSettingsSection + "]";
-    return "in [" + section + "]";
+    return "in [" + walk.section + "]";
+}
+
+std::string ReaderKeyAt(const SettingsWalk& walk) {
+    return "line " + std::to_string(walk.readerLine) + " writes the key as \"" + walk.readerKey + "\"; ";
+}
+
+std::string SecondConfigIgnored() {
+    return std::string("the installer looks for \"") + kSettingsKey + "\" as written and, not finding it, would append a second [" +
+           kSettingsSection + "] that readers ignore: " + kSilentlyIgnored;
+}
+
+// Whether the line the installer rewrites (line number, the key at key)
+// is the one readers take.
+bool KeyLineApplies(const SettingsWalk& walk, int number, size_t key, std::string* why) {
+    const std::string at = "line " + std::to_string(number);
+    if (key != 0)
+        *why = at + " holds \"" + kSettingsKey + "\" after other text; the installer would replace that whole line";
+    else if (walk.place != ConfigPlace::Inside)
+        *why = at + " holds \"" + kSettingsKey + "\" " + WhereOf(walk) + ", outside [" + kSettingsSection +
+               "]; the installer would set the language there, where readers do not look: " + kSilentlyIgnored;
+    else if (walk.readerLine != 0)
+        *why = ReaderKeyAt(walk) + "readers take that line, and the installer rewrites " + at + ": " + kSilentlyIgnored;
+    return key == 0 && walk.place == ConfigPlace::Inside && walk.readerLine == 0;
+}
+
+// Follows a line that does not hold the installer's key.
+void WalkLine(const std::string& line, int number, SettingsWalk* walk) {
+    std::string name;
+    if (SectionLine(line, &name)) {
+        if (walk->place == ConfigPlace::Before && SameLetters(name, kSettingsSection)) walk->place = ConfigPlace::Inside;
+        else if (walk->place == ConfigPlace::Inside) walk->place = ConfigPlace::After;
+        walk->section = name;
+    } else if (walk->place == ConfigPlace::Inside && walk->readerLine == 0 && ReaderKeyLine(line)) {
+        walk->readerLine = number;
+        walk->readerKey = Trimmed(line.substr(0, line.find('=') + 1));
+    }
 }
 
 // The installer rewrites the first line holding the key, whole, or appends
@@ -142,49 +186,16 @@ std::string SectionOfLine(ConfigPlace place, const std::string& section) {
 // readers take.
 bool SettingsKeyApplies(std::string_view data, std::string* why) {
     const std::vector<std::string> lines = Lines(data);
-    ConfigPlace place = ConfigPlace::Before;
-    std::string section, readerKey;
-    int readerLine = 0;
+    SettingsWalk walk;
     for (int number = 1; number <= static_cast<int>(lines.size()); ++number) {
-        const std::string& line = lines[number - 1];
-        const std::string at = "line " + std::to_string(number);
-        const size_t key = line.find(kSettingsKey);
-        if (key != std::string::npos && key != 0) {
-            *why = at + " holds \"" + kSettingsKey + "\" after other text; the installer would replace that whole line";
-            return false;
-        }
-        if (key == 0 && place != ConfigPlace::Inside) {
-            *why = at + " holds \"" + kSettingsKey + "\" " + SectionOfLine(place, section) + ", outside [" +
-                   kSettingsSection + "]; the installer would set the language there, where readers do not look: " +
-                   kSilentlyIgnored;
-            return false;
-        }
-        if (key == 0 && readerLine != 0) {
-            *why = "line " + std::to_string(readerLine) + " writes the key as \"" + readerKey +
-                   "\"; readers take that line, and the installer rewrites " + at + ": " + kSilentlyIgnored;
-            return false;
-        }
-        if (key == 0) return true;
-        std::string name;
-        if (SectionLine(line, &name)) {
-            if (place == ConfigPlace::Before && SameLetters(name, kSettingsSection)) place = ConfigPlace::Inside;
-            else if (place == ConfigPlace::Inside) place = ConfigPlace::After;
-            section = name;
-        } else if (place == ConfigPlace::Inside && readerLine == 0 && ReaderKeyLine(line)) {
-            readerLine = number;
-            readerKey = Trimmed(line.substr(0, line.find('=') + 1));
-        }
+        const size_t key = lines[number - 1].find(kSettingsKey);
+        if (key != std::string::npos) return KeyLineApplies(walk, number, key, why);
+        WalkLine(lines[number - 1], number, &walk);
     }
-    if (readerLine != 0) {
-        *why = "line " + std::to_string(readerLine) + " writes the key as \"" + readerKey +
-               "\"; the installer looks for \"" + kSettingsKey + "\" as written and, not finding it, would append a second [" +
-               kSettingsSection + "] that readers ignore: " + kSilentlyIgnored;
-        return false;
-    }
-    if (place == ConfigPlace::Before) return true;
-    *why = std::string("[") + kSettingsSection + "] holds no \"" + kSettingsKey + "\" line; the installer would append a second [" +
-           kSettingsSection + "] that readers ignore: " + kSilentlyIgnored;
-    return false;
+    if (walk.readerLine != 0) *why = ReaderKeyAt(walk) + SecondConfigIgnored();
+    else if (walk.place != ConfigPlace::Before)
+        *why = std::string("[") + kSettingsSection + "] holds no \"" + kSettingsKey + "\" line; " + SecondConfigIgnored();
+    return walk.readerLine == 0 && walk.place == ConfigPlace::Before;
 }
 
 bool SettingsRewritable(std::string_view data, std::string* why) {
