@@ -45,6 +45,14 @@ std::string Lines(int count, const std::string& line) {
     return text;
 }
 
+// Bytes no compressor can shorten by much, the same every time.
+std::string NoiseBytes(size_t count) {
+    std::string bytes(count, '\0');
+    unsigned state = 1;
+    for (char& c : bytes) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+    return bytes;
+}
+
 class Packer : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -59,8 +67,10 @@ protected:
         Write(dir_() / "QuilleryUI.ini", "[UI_STR]\r\nFile=\xCE\xC4\xBC\xFE\r\n[Config]\r\nUILanguage=0\r\n");
         Write(dir_() / "program.exe", Lines(200, "MZ program bytes"));
         // Larger than every installed file: the largest size must leave it
-        // out. Large enough for libdeflate: zopfli packs only a small payload.
-        Write(dir_() / "speech.msi", Lines(150000, "speech runtime package"));
+        // out. Large enough for libdeflate (zopfli packs only a small
+        // payload), and past its text nearly incompressible, so that its
+        // stream outgrows the room it is first given, made and cached.
+        Write(dir_() / "speech.msi", Lines(12000, "speech runtime package") + NoiseBytes(3 << 20));
     }
 
     fs::path dir_() const { return root_ / "vendor"; }

@@ -58,6 +58,7 @@ struct Carried {
     std::string source;
     unsigned long long size = 0;
     StreamSettings settings;
+    bool fullRoom = false;  // packed again with room for the largest stream
     size_t streamSize = 0;
     bool fromCache = false;
 };
@@ -195,16 +196,18 @@ std::string StreamPath(const Options& o, const Carried& file) {
 }
 
 // Reads, packs and writes one file; only its stream's size is kept.
-bool PackFile(const Options& o, Carried* file) {
+PackResult PackFile(const Options& o, Carried* file) {
     Bytes data;
     if (!ReadWhole(file->source, file->size, &data) || data.size != file->size)
-        return Fail(file->entry.fileName + " changed or cannot be read (" + file->source + ")");
+        return Fail(file->entry.fileName + " changed or cannot be read (" + file->source + ")"), PackResult::Failed;
     Bytes stream;
-    if (!PackStream(data.View(), file->settings, o.cache, &stream, &file->fromCache))
-        return Fail("cannot compress " + file->entry.fileName);
+    const size_t room = StreamRoom(file->size, file->settings, file->fullRoom);
+    const PackResult result = PackStream(data.View(), file->settings, o.cache, room, &stream, &file->fromCache);
+    if (result == PackResult::Failed) Fail("cannot compress " + file->entry.fileName);
+    if (result != PackResult::Packed) return result;
     file->streamSize = stream.size;
-    return WriteFile(StreamPath(o, *file), stream.bytes.get(), stream.size) ||
-           Fail("cannot write " + StreamPath(o, *file));
+    if (WriteFile(StreamPath(o, *file), stream.bytes.get(), stream.size)) return PackResult::Packed;
+    return Fail("cannot write " + StreamPath(o, *file)), PackResult::Failed;
 }
 
 // What the packing threads share, under its lock.
@@ -212,6 +215,7 @@ struct Packing {
     std::mutex lock;
     std::condition_variable changed;
     std::vector<size_t> waiting;  // in packing order
+    std::vector<size_t> rank;     // each file's place in the packing order
     std::vector<unsigned long long> needs;
     unsigned long long budget = 0, inUse = 0, total = 0, packedBytes = 0;
     int running = 0;
@@ -224,6 +228,15 @@ struct Packing {
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Back into the waiting files, in packing order, with full room.
+void WaitAgainWithFullRoom(size_t index, Carried* file, Packing* p) {
+    file->fullRoom = true;
+    p->needs[index] = PackingNeed(file->size, file->settings, true);
+    auto at = std::lower_bound(p->waiting.begin(), p->waiting.end(), index,
+                               [p](size_t a, size_t b) { return p->rank[a] < p->rank[b]; });
+    p->waiting.insert(at, index);
 }
 
 // Takes the next file the budget allows, packs it, and so on until none is
@@ -239,17 +252,22 @@ void PackWaitingFiles(const Options& o, std::vector<Carried>* files, Packing* p)
             continue;
         }
         const size_t index = p->waiting[next];
+        Carried& file = (*files)[index];
         p->waiting.erase(p->waiting.begin() + next);
         p->inUse += p->needs[index];
         ++p->running;
         hold.unlock();
-        const bool packed = PackFile(o, &(*files)[index]);
+        const PackResult result = PackFile(o, &file);
         hold.lock();
         p->inUse -= p->needs[index];
         --p->running;
-        p->failed = p->failed || !packed;
-        p->packedBytes += (*files)[index].size;
-        ++p->packedFiles;
+        if (result == PackResult::NeedsRoom) {
+            WaitAgainWithFullRoom(index, &file, p);
+        } else {
+            p->failed = p->failed || result == PackResult::Failed;
+            p->packedBytes += file.size;
+            ++p->packedFiles;
+        }
         p->changed.notify_all();
     }
 }
@@ -288,10 +306,12 @@ bool PackStreams(const Options& o, std::vector<Carried>* files, Packing* p) {
     const std::vector<StreamSettings> settings = PlanSettings(sizes);
     for (size_t i = 0; i < files->size(); ++i) {
         (*files)[i].settings = settings[i];
-        p->needs.push_back(PackingNeed(sizes[i], settings[i]));
+        p->needs.push_back(PackingNeed(sizes[i], settings[i], false));
         p->total += sizes[i];
     }
     p->waiting = PackingOrder(sizes);
+    p->rank.resize(sizes.size());
+    for (size_t place = 0; place < p->waiting.size(); ++place) p->rank[p->waiting[place]] = place;
     p->budget = PackingBudget(sizes.empty() ? 0 : sizes[p->waiting.front()]);
     std::vector<std::thread> threads(std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), files->size()));
     for (std::thread& t : threads) t = std::thread(PackWaitingFiles, std::cref(o), files, p);

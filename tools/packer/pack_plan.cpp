@@ -10,6 +10,8 @@ namespace {
 const unsigned long long kZopfliBlockBytes = 1000000;
 const unsigned long long kZopfliCacheBytesPerByte = 32;
 const unsigned long long kZopfliFixedBytes = 1ull << 20;
+// Block headers of a tiny file and the zlib wrapper, with room to spare.
+const unsigned long long kStreamWrapperBytes = 64ull << 10;
 // What libdeflate allocates for level 12, whatever the input's size
 // (9,009,552 bytes in libdeflate 1.14).
 const unsigned long long kLibdeflateTableBytes = 9ull << 20;
@@ -41,7 +43,7 @@ std::string SettingsName(const StreamSettings& settings) {
     return "libdeflate-" + std::to_string(kLibdeflateLevel);
 }
 
-unsigned long long StreamBound(unsigned long long size) { return size + size / 64 + (64ull << 10); }
+unsigned long long StreamBound(unsigned long long size) { return size + size / 512 + kStreamWrapperBytes; }
 
 std::vector<StreamSettings> PlanSettings(const std::vector<unsigned long long>& sizes) {
     std::vector<StreamSettings> settings(sizes.size());
@@ -59,11 +61,17 @@ std::vector<StreamSettings> PlanSettings(const std::vector<unsigned long long>& 
 
 std::vector<size_t> PackingOrder(const std::vector<unsigned long long>& sizes) { return SortedIndices(sizes, true); }
 
-unsigned long long PackingNeed(unsigned long long size, const StreamSettings& settings) {
-    if (settings.compressor == Compressor::Libdeflate) return size + StreamBound(size) + kLibdeflateTableBytes;
+unsigned long long StreamRoom(unsigned long long size, const StreamSettings& settings, bool fullRoom) {
+    if (fullRoom || settings.compressor == Compressor::Zopfli) return StreamBound(size);
+    return static_cast<unsigned long long>(size * kFirstRoomShare) + kStreamWrapperBytes;
+}
+
+unsigned long long PackingNeed(unsigned long long size, const StreamSettings& settings, bool fullRoom) {
+    const unsigned long long room = StreamRoom(size, settings, fullRoom);
+    if (settings.compressor == Compressor::Libdeflate) return size + room + kLibdeflateTableBytes;
     // libdeflate's stream, and zopfli's beside it in a buffer that grows by
     // doubling, to keep the smaller.
-    return size + 3 * StreamBound(size) + kLibdeflateTableBytes + kZopfliFixedBytes +
+    return size + 3 * room + kLibdeflateTableBytes + kZopfliFixedBytes +
            kZopfliCacheBytesPerByte * std::min(size, kZopfliBlockBytes);
 }
 

@@ -44,10 +44,18 @@ std::vector<size_t> PackingOrder(const std::vector<unsigned long long>& sizes);
 // stored plainly in blocks with their headers, and the zlib wrapper.
 unsigned long long StreamBound(unsigned long long size);
 
+// The room for the stream of a file of size bytes. libdeflate is first
+// given room for a stream of kFirstRoomShare of the file, more than all but
+// nearly incompressible files need; a file whose stream needs more is
+// packed again with full room, room for the largest stream (StreamBound).
+// zopfli, whose buffer grows by doubling beside libdeflate's stream, always
+// has full room.
+const double kFirstRoomShare = 0.75;
+unsigned long long StreamRoom(unsigned long long size, const StreamSettings& settings, bool fullRoom);
+
 // The most memory packing one file of size bytes holds at once: the file,
-// a stream buffer for the largest stream it can give, and the compressor's
-// own tables.
-unsigned long long PackingNeed(unsigned long long size, const StreamSettings& settings);
+// its stream room and the compressors' own tables.
+unsigned long long PackingNeed(unsigned long long size, const StreamSettings& settings, bool fullRoom);
 
 // What the files being packed may hold together when the largest file has
 // largest bytes: twice that, and room for the compressors' tables and for

@@ -6,6 +6,7 @@
 #include <zlib.h>
 #include <zopfli/zopfli.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -13,6 +14,11 @@ namespace {
 
 // The piece that StreamDecodesTo inflates into before comparing.
 const size_t kInflatePieceBytes = 256 << 10;
+// The start of a larger file that libdeflate's fastest level packs first:
+// when that does not fit the first room's share, the file is given full
+// room before it is packed, not after.
+const size_t kSampleBytes = 256 << 10;
+const int kSampleLevel = 1;
 
 // The cache key: the content's CRC-32 and Adler-32, its size and the
 // settings. It need not resist collisions: every cached stream is decoded
@@ -36,16 +42,29 @@ void Store(const std::string& path, const Bytes& stream) {
     if (!written || std::rename(part.c_str(), path.c_str()) != 0) std::remove(part.c_str());
 }
 
-bool LibdeflateStream(std::string_view data, Bytes* stream) {
+// Packs data with libdeflate into at most room bytes (or fewer: the most
+// that libdeflate can need). Returns false when the stream needs more.
+bool LibdeflateStream(std::string_view data, size_t room, Bytes* stream) {
     libdeflate_compressor* compressor = libdeflate_alloc_compressor(kLibdeflateLevel);
     if (!compressor) return false;
-    size_t bound = libdeflate_zlib_compress_bound(compressor, data.size());
-    stream->bytes.reset(static_cast<unsigned char*>(std::malloc(bound)));
+    const size_t capacity = std::min(room, libdeflate_zlib_compress_bound(compressor, data.size()));
+    stream->bytes.reset(static_cast<unsigned char*>(std::malloc(capacity)));
     stream->size = stream->bytes ? libdeflate_zlib_compress(compressor, data.data(), data.size(),
-                                                            stream->bytes.get(), bound)
+                                                            stream->bytes.get(), capacity)
                                  : 0;
     libdeflate_free_compressor(compressor);
     return stream->size != 0;
+}
+
+bool StartLooksIncompressible(std::string_view data) {
+    const std::string_view sample = data.substr(0, kSampleBytes);
+    const size_t share = static_cast<size_t>(sample.size() * kFirstRoomShare);
+    libdeflate_compressor* compressor = libdeflate_alloc_compressor(kSampleLevel);
+    if (!compressor) return false;  // packing the whole file will tell
+    std::unique_ptr<unsigned char[]> out(new unsigned char[share]);
+    const bool fits = libdeflate_zlib_compress(compressor, sample.data(), sample.size(), out.get(), share) != 0;
+    libdeflate_free_compressor(compressor);
+    return !fits;
 }
 
 bool ZopfliStream(std::string_view data, int iterations, Bytes* stream) {
@@ -66,16 +85,33 @@ bool Decodes(const Bytes& stream, std::string_view data) {
 }
 
 // zopfli's stream, or libdeflate's where that is smaller, or whichever of
-// them decodes to data.
-bool MakeStream(std::string_view data, const StreamSettings& settings, Bytes* stream) {
+// them decodes to data; NeedsRoom when libdeflate's stream needs more than
+// room.
+PackResult MakeStream(std::string_view data, const StreamSettings& settings, size_t room, Bytes* stream) {
+    const bool fullRoom = room >= StreamBound(data.size());
+    if (!fullRoom && data.size() > kSampleBytes && StartLooksIncompressible(data)) return PackResult::NeedsRoom;
     Bytes libdeflate;
-    bool haveLibdeflate = LibdeflateStream(data, &libdeflate);
+    const bool haveLibdeflate = LibdeflateStream(data, room, &libdeflate);
+    if (!haveLibdeflate && !fullRoom) return PackResult::NeedsRoom;
     if (settings.compressor == Compressor::Zopfli && ZopfliStream(data, settings.iterations, stream) &&
         (!haveLibdeflate || stream->size <= libdeflate.size) && Decodes(*stream, data))
-        return true;
-    if (!haveLibdeflate || !Decodes(libdeflate, data)) return false;
+        return PackResult::Packed;
+    if (!haveLibdeflate || !Decodes(libdeflate, data)) return PackResult::Failed;
     *stream = std::move(libdeflate);
-    return true;
+    return PackResult::Packed;
+}
+
+// The cached stream for data at path (Packed), when there is one that fits
+// room and decodes to data; NeedsRoom when it is larger than room; Failed
+// when there is none to take.
+PackResult CachedStream(const std::string& path, std::string_view data, size_t room, Bytes* stream) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return PackResult::Failed;
+    // A larger entry is none of ours and is not read.
+    const unsigned long long size = static_cast<unsigned long long>(st.st_size);
+    if (size > StreamBound(data.size())) return PackResult::Failed;
+    if (size > room) return PackResult::NeedsRoom;
+    return ReadWhole(path, room, stream) && Decodes(*stream, data) ? PackResult::Packed : PackResult::Failed;
 }
 
 }  // namespace
@@ -118,16 +154,13 @@ bool StreamDecodesTo(const unsigned char* stream, size_t size, std::string_view 
     return same && rc == Z_STREAM_END && compared == data.size() && z.avail_in == 0;
 }
 
-bool PackStream(std::string_view data, const StreamSettings& settings, const std::string& cacheDir,
-                Bytes* stream, bool* fromCache) {
-    *fromCache = false;
+PackResult PackStream(std::string_view data, const StreamSettings& settings, const std::string& cacheDir,
+                      size_t room, Bytes* stream, bool* fromCache) {
     std::string cached = cacheDir.empty() ? std::string() : cacheDir + "/" + CacheName(data, settings);
-    // A larger entry is none of ours and is not read.
-    if (!cached.empty() && ReadWhole(cached, StreamBound(data.size()), stream) && Decodes(*stream, data)) {
-        *fromCache = true;
-        return true;
-    }
-    if (!MakeStream(data, settings, stream)) return false;
-    if (!cached.empty()) Store(cached, *stream);
-    return true;
+    const PackResult fromCacheResult = cached.empty() ? PackResult::Failed : CachedStream(cached, data, room, stream);
+    *fromCache = fromCacheResult == PackResult::Packed;
+    if (fromCacheResult != PackResult::Failed) return fromCacheResult;
+    const PackResult made = MakeStream(data, settings, room, stream);
+    if (made == PackResult::Packed && !cached.empty()) Store(cached, *stream);
+    return made;
 }

@@ -28,14 +28,18 @@ struct Bytes {
 // *bytes. Returns false when it cannot be read or is larger.
 bool ReadWhole(const std::string& path, unsigned long long limit, Bytes* bytes);
 
-// Packs data into *stream with settings; with zopfli, libdeflate's stream
-// is kept where it is smaller. With a cache folder (not empty) a cached
-// stream for the same content and settings is taken instead (*fromCache
-// true) and a new one is stored there; a cache entry that does not decode
-// to data is packed again. Returns false only when no stream that decodes
-// to data could be made.
-bool PackStream(std::string_view data, const StreamSettings& settings, const std::string& cacheDir,
-                Bytes* stream, bool* fromCache);
+enum class PackResult { Packed, NeedsRoom, Failed };
+
+// Packs data into *stream with settings, holding a stream of at most room
+// bytes; with zopfli, libdeflate's stream is kept where it is smaller. With
+// a cache folder (not empty) a cached stream for the same content and
+// settings is taken instead (*fromCache true) and a new one is stored
+// there; a cache entry that does not decode to data is packed again.
+// Returns Packed; NeedsRoom when the stream needs more than room (then it
+// is to be packed again with StreamBound's room); Failed only when no
+// stream that decodes to data could be made.
+PackResult PackStream(std::string_view data, const StreamSettings& settings, const std::string& cacheDir,
+                      size_t room, Bytes* stream, bool* fromCache);
 
 // Whether the size bytes at stream are one zlib stream, and nothing after
 // it, that inflates to exactly data. Inflates piece by piece.
