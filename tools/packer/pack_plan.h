@@ -1,10 +1,11 @@
 // How the packer spends time and memory on one payload: which compressor
 // packs each file, in which order the files are packed, and which of them
-// may be in memory together. zopfli finds the smallest streams but packs a
-// few hundred KB a second; libdeflate's level 12 comes within about 1 % of
-// it many times faster. So zopfli packs the smallest files, as long as they
-// add up to little, with fewer iterations the larger the file, and
-// libdeflate the rest. Platform-free arithmetic; relies on nothing.
+// may be in memory together. zopfli packs a few hundred KB a second and
+// makes streams 1 to 3 % smaller than libdeflate's level 12 on small files;
+// on files of megabytes libdeflate, ten times as fast, does as well or
+// better. So zopfli packs the smallest files of a small payload, with fewer
+// iterations the larger the file, and libdeflate the rest. Platform-free
+// arithmetic; relies on nothing.
 #ifndef LQ_TOOLS_PACK_PLAN_H
 #define LQ_TOOLS_PACK_PLAN_H
 
