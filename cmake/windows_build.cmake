@@ -69,7 +69,8 @@ add_subdirectory(resources/payload_src)
 # Pack the payload: the files checked, zlib streams, resource script and
 # PayloadTable, all from the one payload list. The streams are cached in
 # payload-cache by content and packer settings, so an unchanged file is not
-# packed again.
+# packed again. The packer has the terminal (Ninja's console pool) so that a
+# long pack shows its progress; in a log it prints one line.
 set(LQ_GENERATED ${CMAKE_BINARY_DIR}/generated)
 file(GLOB LQ_PAYLOAD_FILES CONFIGURE_DEPENDS "${PAYLOAD_DIR}/*")
 # The sample's two programs are stand-ins built here; a vendor's folder holds
@@ -94,6 +95,7 @@ add_custom_command(
             ${LQ_STANDIN_FILES}
     DEPENDS ${HOST_TOOLS_DIR}/pack_payload ${CMAKE_SOURCE_DIR}/resources/payload.list
             ${LQ_PAYLOAD_FILES} ${LQ_STANDIN_TARGETS}
+    USES_TERMINAL
     COMMENT "Checking and packing the payload")
 add_custom_target(lq_payload DEPENDS ${LQ_GENERATED}/payload.rc)
 

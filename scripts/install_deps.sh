@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-    cmake ninja-build g++ make zlib1g-dev libzopfli-dev googletest libgtest-dev
+    cmake ninja-build g++ make zlib1g-dev libzopfli-dev libdeflate-dev googletest libgtest-dev
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-i686-dev mingw-w64-x86-64-dev libz-mingw-w64-dev

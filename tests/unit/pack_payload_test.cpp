@@ -1,12 +1,14 @@
 // The packer as a build runs it: a vendor folder with one fault is refused
 // with the file's name and the reason before anything is packed; a sound
-// folder is packed into streams that zlib's uncompress reads back, and a
-// second run takes them from the cache.
+// folder is packed, by both compressors, into streams that zlib's
+// uncompress reads back, with one summary line when not on a terminal, and
+// a second run takes them from the cache.
 #include <sys/wait.h>
 #include <zlib.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -43,6 +45,14 @@ std::string Lines(int count, const std::string& line) {
     return text;
 }
 
+// Bytes no compressor can shorten by much, the same every time.
+std::string NoiseBytes(size_t count) {
+    std::string bytes(count, '\0');
+    unsigned state = 1;
+    for (char& c : bytes) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+    return bytes;
+}
+
 class Packer : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,10 +64,13 @@ protected:
         Write(dir_() / "ChnBmp.bin", std::string(1000, '\xFF'));
         Write(dir_() / "license_cn.txt", Lines(3, "\xD0\xED\xBF\xC9 licence line"));
         Write(dir_() / "license_en.txt", Lines(3, "English licence line"));
-        Write(dir_() / "QuilleryUI.ini", "[UI_STR]\r\nFile=\xCE\xC4\xBC\xFE\r\nUILanguage=0\r\n");
+        Write(dir_() / "QuilleryUI.ini", "[UI_STR]\r\nFile=\xCE\xC4\xBC\xFE\r\n[Config]\r\nUILanguage=0\r\n");
         Write(dir_() / "program.exe", Lines(200, "MZ program bytes"));
-        // Larger than every installed file: the largest size must leave it out.
-        Write(dir_() / "speech.msi", std::string(9000, 'm'));
+        // Larger than every installed file: the largest size must leave it
+        // out. Large enough for libdeflate (zopfli packs only a small
+        // payload), and past its text nearly incompressible, so that its
+        // stream outgrows the room it is first given, made and cached.
+        Write(dir_() / "speech.msi", Lines(12000, "speech runtime package") + NoiseBytes(3 << 20));
     }
 
     fs::path dir_() const { return root_ / "vendor"; }
@@ -80,6 +93,17 @@ protected:
 
     fs::path root_;
 };
+
+// A fault made by giving the file of the list line holding "program.exe"
+// another name, in the folder and in the list.
+std::function<void(const fs::path&)> RenameProgram(const std::string& name) {
+    return [name](const fs::path& program) {
+        fs::rename(program, program.parent_path() / name);
+        const fs::path list = program.parent_path().parent_path() / "payload.list";
+        std::string text = Read(list);
+        Write(list, text.replace(text.find("program.exe"), 11, name));
+    };
+}
 
 struct Fault {
     const char* file;
@@ -106,12 +130,47 @@ TEST_F(Packer, RefusesAFolderWithAFileTheInstallerCannotUseBeforePackingAnything
          "QuilleryUI.ini: line 3 holds \"UILanguage=\" after other text; the installer would replace that whole line"},
         {"QuilleryUI.ini", [](const fs::path& f) { Write(f, std::string((4u << 20) + 1, ';')); },
          "QuilleryUI.ini: 4,194,305 bytes; the installer rewrites a settings file of at most 4,194,304 bytes"},
+        {"QuilleryUI.ini", [](const fs::path& f) { Write(f, std::string("\xFF\xFE[\0C\0]\0", 8)); },
+         "QuilleryUI.ini: UTF-16 text (it begins with FF FE); the installer reads and writes GBK bytes"},
+        {"QuilleryUI.ini", [](const fs::path& f) { Write(f, std::string("[Config]\r\nA=\0\r\n", 15)); },
+         "QuilleryUI.ini: a zero byte at offset 12; the installer rewrites the settings as GBK text"},
+        {"QuilleryUI.ini", [](const fs::path& f) { Write(f, "[UI_STR]\r\nUILanguage=1\r\n"); },
+         "QuilleryUI.ini: line 2 holds \"UILanguage=\" in [UI_STR], outside [Config]; the installer would set the "
+         "language there, where readers do not look: the chosen language would silently not apply"},
+        {"QuilleryUI.ini", [](const fs::path& f) { Write(f, "UILanguage=1\n[Config]\n"); },
+         "QuilleryUI.ini: line 1 holds \"UILanguage=\" before any section, outside [Config]"},
+        {"QuilleryUI.ini", [](const fs::path& f) { Write(f, "[ config ]\rA=1\r[UI]\r[CONFIG]\rUILanguage=1\r"); },
+         "QuilleryUI.ini: line 5 holds \"UILanguage=\" in a second [Config], outside [Config]"},
+        {"QuilleryUI.ini", [](const fs::path& f) { Write(f, "[Config]\r\nuilanguage=1\r\n[UI]\r\nUILanguage\r\n"); },
+         "QuilleryUI.ini: line 2 writes the key as \"uilanguage=\"; the installer looks for \"UILanguage=\" as written "
+         "and, not finding it, would append a second [Config] that readers ignore: the chosen language would "
+         "silently not apply"},
+        {"QuilleryUI.ini", [](const fs::path& f) { Write(f, "[config]\r\n UILanguage = 1\r\nUILanguage=2\r\n"); },
+         "QuilleryUI.ini: line 2 writes the key as \"UILanguage =\"; readers take that line, and the installer "
+         "rewrites line 3: the chosen language would silently not apply"},
+        {"QuilleryUI.ini", [](const fs::path& f) { Write(f, "[UI_STR]\r\nA=1\r\n[Config]\r\nB=2\r\n"); },
+         "QuilleryUI.ini: [Config] holds no \"UILanguage=\" line; the installer looks for \"UILanguage=\" as written "
+         "and, not finding it, would append a second [Config] that readers ignore: the chosen language would "
+         "silently not apply"},
+        {"program.exe", RenameProgram("nul"),
+         "nul: Windows keeps the name NUL for a device, also with an extension: the installer would write to the "
+         "device, not to a file"},
+        {"program.exe", RenameProgram("Com7.data.bin"), "Com7.data.bin: Windows keeps the name COM7 for a device"},
+        {"program.exe", RenameProgram("LPT1.exe"), "LPT1.exe: Windows keeps the name LPT1 for a device"},
+        {"program.exe", RenameProgram("program.exe.."),
+         "program.exe..: ends in a dot or a space, which Windows drops: the installer would write \"program.exe\""},
+        {"program.exe", RenameProgram("~LQ1-17.new"),
+         "~LQ1-17.new: begins with \"~lq\", which the installer keeps for its temporary files in the installation "
+         "folder"},
+        {"program.exe", RenameProgram("LICENSE_EN.TXT"),
+         "LICENSE_EN.TXT: Windows takes it and \"license_en.txt\" for one file, as it ignores letter case and "
+         "trailing dots and spaces"},
         {"speech.msi",
          [](const fs::path& f) {
              fs::resize_file(f, 512ull << 20);
              fs::resize_file(f.parent_path() / "program.exe", 512ull << 20);
          },
-         "the files come to 1,073,742,982 bytes; the installer carries at most 1,073,741,824 bytes in all"},
+         "the files come to 1,073,742,992 bytes; the installer carries at most 1,073,741,824 bytes in all"},
     };
     for (const Fault& fault : faults) {
         SetUp();
@@ -142,7 +201,9 @@ TEST_F(Packer, NamesEveryFaultyFileAndWarnsOfFilesTheListDoesNotName) {
 TEST_F(Packer, PacksStreamsThatUncompressReadsBackAndTakesThemFromTheCacheNextTime) {
     std::string output;
     ASSERT_EQ(0, Pack(&output)) << output;
-    EXPECT_NE(std::string::npos, output.find("0 from the cache")) << output;
+    // Not on a terminal: the summary line alone.
+    EXPECT_EQ(1, std::count(output.begin(), output.end(), '\n')) << output;
+    EXPECT_NE(std::string::npos, output.find("0 from the cache; zopfli on 5, libdeflate level 12 on 1")) << output;
     const struct {
         const char* name;
         int id;

@@ -1,6 +1,10 @@
+// The packer's own rules: the payload list, and the pack plan (which
+// compressor for which file, in which order, how many files at once).
 #include "payload_list.h"
 
 #include <gtest/gtest.h>
+
+#include "pack_plan.h"
 
 namespace {
 
@@ -61,6 +65,56 @@ TEST(PayloadList, ErrorNamesTheLine) {
     std::string error;
     EXPECT_FALSE(ParsePayloadList("# head\n200 a.bin 1 1 0 install\n201 b.bin 1\n", &entries, &error));
     EXPECT_EQ(0u, error.find("line 3:")) << error;
+}
+
+struct PlanCase {
+    const char* what;
+    std::vector<unsigned long long> sizes;
+    std::vector<std::string> settings;
+};
+
+TEST(PackPlan, GivesZopfliTheSmallestFilesOfASmallPayloadWithIterationsBySize) {
+    const PlanCase cases[] = {
+        {"a small payload: zopfli, fewer iterations for a larger file",
+         {1000, 400000, 100000},
+         {"zopfli-i50", "zopfli-i20", "zopfli-i50"}},
+        // 3.4 MB in all leave zopfli a share of 1,672,152 bytes.
+        {"the smallest files within zopfli's share",
+         {600000, 500000, 2000000, 300000},
+         {"zopfli-i13", "zopfli-i16", "libdeflate-12", "zopfli-i27"}},
+        {"equal sizes in list order", {700000, 700000, 700000}, {"zopfli-i11", "zopfli-i11", "libdeflate-12"}},
+        {"no share from 16 MiB on", {1000, 16ull << 20}, {"libdeflate-12", "libdeflate-12"}},
+        {"a file of nothing", {0}, {"zopfli-i50"}},
+    };
+    for (const PlanCase& c : cases) {
+        std::vector<StreamSettings> plan = PlanSettings(c.sizes);
+        ASSERT_EQ(c.settings.size(), plan.size()) << c.what;
+        for (size_t i = 0; i < plan.size(); ++i) EXPECT_EQ(c.settings[i], SettingsName(plan[i])) << c.what << " " << i;
+    }
+}
+
+TEST(PackPlan, PacksTheLargestFirst) {
+    EXPECT_EQ((std::vector<size_t>{1, 0, 2, 3}), PackingOrder({5, 9, 5, 1}));
+}
+
+struct ChoiceCase {
+    const char* what;
+    std::vector<unsigned long long> waitingNeeds;
+    unsigned long long inUse;
+    int running;
+    int chosen;
+};
+
+TEST(PackPlan, StartsAFileOnlyWithinTheBudgetOrAlone) {
+    const unsigned long long budget = 100;
+    const ChoiceCase cases[] = {
+        {"alone, however large", {500, 10}, 0, 0, 0},
+        {"the first that fits beside the others", {500, 60, 40}, 50, 1, 2},
+        {"exactly the budget", {50}, 50, 1, 0},
+        {"none fits: wait", {500, 60}, 50, 2, -1},
+        {"nothing waits", {}, 0, 0, -1},
+    };
+    for (const ChoiceCase& c : cases) EXPECT_EQ(c.chosen, ChooseNextFile(c.waitingNeeds, c.inUse, c.running, budget)) << c.what;
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #define LQ_TOOLS_CARRIED_FILE_CHECK_H
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "payload_list.h"
 
@@ -19,11 +21,24 @@ bool CarriedSizeFits(unsigned long long size, std::string* why);
 // true, or false with *why set.
 bool CarriedTotalFits(unsigned long long total, std::string* why);
 
+// Whether the name of entries[index] makes a file of its own on Windows: no
+// device name (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without an
+// extension), no trailing dot or space; and for an installed file, not the
+// installer's staging prefix and not one file with an earlier installed
+// entry to Windows (letter case and trailing dots and spaces ignored).
+// Returns true, or false with *why set.
+bool CarriedNameFits(const std::vector<PayloadListEntry>& entries, size_t index, std::string* why);
+
+// Whether the installer reads entry's file itself (so CarriedContentFits
+// needs its content); the other files always pass.
+bool CarriedContentIsChecked(const PayloadListEntry& entry);
+
 // Whether the installer can use the content of entry's file: the glyph
 // atlas fits start-up's buffer, the licence texts fit the licence page, the
-// settings file can be rewritten. Files with no such reader always pass.
-// Returns true, or false with *why set.
-bool CarriedContentFits(const PayloadListEntry& entry, const std::string& data, std::string* why);
+// settings file is GBK text that the installer can rewrite so that the
+// chosen language applies. Files with no such reader always pass. Returns
+// true, or false with *why set.
+bool CarriedContentFits(const PayloadListEntry& entry, std::string_view data, std::string* why);
 
 // size with thousands separators: 1048576 -> "1,048,576".
 std::string GroupedNumber(unsigned long long size);

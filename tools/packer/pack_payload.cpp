@@ -7,20 +7,26 @@
 //
 // --file takes a file from elsewhere (the stand-in programs built by this
 // project) when PAYLOAD_DIR does not hold it. --cache keeps the packed
-// streams by content, so an unchanged file is not packed again. Every file
-// is checked before anything is packed: one missing, or one the installer
-// could not carry, show or rewrite, is named with the reason and nothing is
-// written; files in PAYLOAD_DIR that the list does not name are named in a
-// warning. Writes OUT_DIR/payload.rc, OUT_DIR/payload_table.cpp and
-// OUT_DIR/z/<id>.z. Exits 1 on any error.
+// streams by content and settings, so an unchanged file is not packed again.
+// Every file is checked before anything is packed: one missing, or one the
+// installer could not carry, name, show or rewrite, is named with the reason
+// and nothing is written; files in PAYLOAD_DIR that the list does not name
+// are named in a warning. Then the files are packed on every processor, the
+// largest first, each read only when it is packed and as many together as
+// the pack plan's memory budget allows; on a terminal a progress line shows
+// how far it has come. Writes OUT_DIR/z/<id>.z, then OUT_DIR/payload.rc and
+// OUT_DIR/payload_table.cpp, and one summary line. Exits 1 on any error.
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <mutex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -28,6 +34,7 @@
 #include <vector>
 
 #include "carried_file_check.h"
+#include "pack_plan.h"
 #include "packed_stream.h"
 #include "payload_list.h"
 
@@ -35,16 +42,24 @@ namespace {
 
 const unsigned kLanguagePrimaryMask = 0x3FF;
 const unsigned kLanguageSubShift = 10;
+// How often the progress line is redrawn on a terminal.
+const std::chrono::milliseconds kProgressInterval(500);
+const double kBytesPerMB = 1e6;
 
 struct Options {
     std::string list, dir, out, cache;
     std::map<std::string, std::string> files;
 };
 
-// One carried file: its list entry, its bytes and its packed stream.
+// One carried file: its list entry and source, its size as checked, how it
+// is packed and what came of it.
 struct Carried {
     PayloadListEntry entry;
-    std::string data, stream;
+    std::string source;
+    unsigned long long size = 0;
+    StreamSettings settings;
+    bool fullRoom = false;  // packed again with room for the largest stream
+    size_t streamSize = 0;
     bool fromCache = false;
 };
 
@@ -62,11 +77,14 @@ bool ReadFile(const std::string& path, std::string* data) {
     return static_cast<bool>(in) || in.eof();
 }
 
-bool WriteFile(const std::string& path, const std::string& data) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(data.data(), static_cast<std::streamsize>(data.size()));
-    return static_cast<bool>(out);
+bool WriteFile(const std::string& path, const void* bytes, size_t size) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    bool written = std::fwrite(bytes, 1, size, file) == size;
+    return std::fclose(file) == 0 && written;
 }
+
+bool WriteFile(const std::string& path, const std::string& data) { return WriteFile(path, data.data(), data.size()); }
 
 bool RegularFileSize(const std::string& path, unsigned long long* size) {
     struct stat st;
@@ -105,47 +123,51 @@ std::string SourceOf(const Options& o, const std::string& name) {
     return it == o.files.end() ? std::string() : it->second;
 }
 
-// Finds entry's file and its size, or says why it cannot be carried.
-bool SizeFile(const Options& o, const PayloadListEntry& entry, std::string* source,
-              unsigned long long* size, std::string* why) {
-    *source = SourceOf(o, entry.fileName);
-    if (source->empty() || !RegularFileSize(*source, size)) {
+// Finds the file's source and size, or says why it cannot be carried.
+bool SizeFile(const Options& o, Carried* file, std::string* why) {
+    file->source = SourceOf(o, file->entry.fileName);
+    if (file->source.empty() || !RegularFileSize(file->source, &file->size)) {
         *why = "missing from " + o.dir;
         return false;
     }
-    return CarriedSizeFits(*size, why);
+    return CarriedSizeFits(file->size, why);
 }
 
-// Reads the file at source into *file, or says why the installer could not use it.
-bool ReadCarried(const std::string& source, Carried* file, std::string* why) {
-    if (!ReadFile(source, &file->data)) {
-        *why = "cannot be read (" + source + ")";
+// Reads a file that the installer reads itself and says why it could not
+// use it; the content is not kept.
+bool ContentFits(const Carried& file, std::string* why) {
+    Bytes data;
+    if (!ReadWhole(file.source, file.size, &data)) {
+        *why = "cannot be read (" + file.source + ")";
         return false;
     }
-    return CarriedContentFits(file->entry, file->data, why);
+    return CarriedContentFits(file.entry, data.View(), why);
 }
 
-// Checks every listed file before anything is packed; names each fault.
-// Contents are read only once the sizes are known to fit.
-bool TakeFiles(const Options& o, const std::vector<PayloadListEntry>& entries, std::vector<Carried>* files) {
+// Checks every listed file before anything is packed and names each fault.
+// Contents are read, one file at a time, only once the sizes are known to
+// fit.
+bool CheckFiles(const Options& o, const std::vector<PayloadListEntry>& entries, std::vector<Carried>* files) {
     files->assign(entries.size(), Carried());
-    std::vector<std::string> sources(entries.size()), faults;
+    std::vector<std::string> faults;
     std::vector<bool> sized(entries.size());
     unsigned long long total = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
-        unsigned long long size = 0;
         std::string why;
-        (*files)[i].entry = entries[i];
-        sized[i] = SizeFile(o, entries[i], &sources[i], &size, &why);
+        Carried& file = (*files)[i];
+        file.entry = entries[i];
+        sized[i] = SizeFile(o, &file, &why) && CarriedNameFits(entries, i, &why);
         if (!sized[i]) faults.push_back(entries[i].fileName + ": " + why);
-        total += size;
+        total += file.size;
     }
     std::string why;
     const bool totalFits = CarriedTotalFits(total, &why);
     if (!totalFits) faults.push_back(why);
-    for (size_t i = 0; totalFits && i < entries.size(); ++i)
-        if (sized[i] && !ReadCarried(sources[i], &(*files)[i], &why))
+    for (size_t i = 0; totalFits && i < entries.size(); ++i) {
+        const Carried& file = (*files)[i];
+        if (sized[i] && CarriedContentIsChecked(file.entry) && !ContentFits(file, &why))
             faults.push_back(entries[i].fileName + ": " + why);
+    }
     if (faults.empty()) return true;
     Fail(o.dir + " cannot be packed:");
     for (const std::string& fault : faults) std::fprintf(stderr, "  %s\n", fault.c_str());
@@ -169,20 +191,133 @@ void WarnOfExtraFiles(const Options& o, const std::vector<PayloadListEntry>& ent
                      o.dir.c_str(), o.list.c_str());
 }
 
-// Packs every file, on as many threads as there are processors.
-bool PackStreams(const Options& o, std::vector<Carried>* files) {
-    std::atomic<size_t> next(0);
-    std::atomic<bool> failed(false);
-    auto work = [&] {
-        for (size_t i = next++; i < files->size(); i = next++) {
-            Carried& f = (*files)[i];
-            if (!PackStream(f.data, o.cache, &f.stream, &f.fromCache)) failed = true;
+std::string StreamPath(const Options& o, const Carried& file) {
+    return o.out + "/z/" + std::to_string(file.entry.resourceId) + ".z";
+}
+
+// Reads, packs and writes one file; only its stream's size is kept.
+PackResult PackFile(const Options& o, Carried* file) {
+    Bytes data;
+    if (!ReadWhole(file->source, file->size, &data) || data.size != file->size)
+        return Fail(file->entry.fileName + " changed or cannot be read (" + file->source + ")"), PackResult::Failed;
+    Bytes stream;
+    const size_t room = StreamRoom(file->size, file->settings, file->fullRoom);
+    const PackResult result = PackStream(data.View(), file->settings, o.cache, room, &stream, &file->fromCache);
+    if (result == PackResult::Failed) Fail("cannot compress " + file->entry.fileName);
+    if (result != PackResult::Packed) return result;
+    file->streamSize = stream.size;
+    if (WriteFile(StreamPath(o, *file), stream.bytes.get(), stream.size)) return PackResult::Packed;
+    return Fail("cannot write " + StreamPath(o, *file)), PackResult::Failed;
+}
+
+// What the packing threads share, under its lock.
+struct Packing {
+    std::mutex lock;
+    std::condition_variable changed;
+    std::vector<size_t> waiting;  // in packing order
+    std::vector<size_t> rank;     // each file's place in the packing order
+    std::vector<unsigned long long> needs;
+    unsigned long long budget = 0, inUse = 0, total = 0, packedBytes = 0;
+    int running = 0;
+    size_t packedFiles = 0;
+    bool failed = false;
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+
+    bool Over() const { return failed || (waiting.empty() && running == 0); }
+};
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Back into the waiting files, in packing order, with full room.
+void WaitAgainWithFullRoom(size_t index, Carried* file, Packing* p) {
+    file->fullRoom = true;
+    p->needs[index] = PackingNeed(file->size, file->settings, true);
+    auto at = std::lower_bound(p->waiting.begin(), p->waiting.end(), index,
+                               [p](size_t a, size_t b) { return p->rank[a] < p->rank[b]; });
+    p->waiting.insert(at, index);
+}
+
+// Takes the next file the budget allows, packs it, and so on until none is
+// left or one has failed.
+void PackWaitingFiles(const Options& o, std::vector<Carried>* files, Packing* p) {
+    std::unique_lock<std::mutex> hold(p->lock);
+    while (!p->failed && !p->waiting.empty()) {
+        std::vector<unsigned long long> waitingNeeds;
+        for (size_t i : p->waiting) waitingNeeds.push_back(p->needs[i]);
+        int next = ChooseNextFile(waitingNeeds, p->inUse, p->running, p->budget);
+        if (next < 0) {
+            p->changed.wait(hold);
+            continue;
         }
-    };
-    std::vector<std::thread> threads(std::max(1u, std::thread::hardware_concurrency()));
-    for (std::thread& t : threads) t = std::thread(work);
+        const size_t index = p->waiting[next];
+        Carried& file = (*files)[index];
+        p->waiting.erase(p->waiting.begin() + next);
+        p->inUse += p->needs[index];
+        ++p->running;
+        hold.unlock();
+        const PackResult result = PackFile(o, &file);
+        hold.lock();
+        p->inUse -= p->needs[index];
+        --p->running;
+        if (result == PackResult::NeedsRoom) {
+            WaitAgainWithFullRoom(index, &file, p);
+        } else {
+            p->failed = p->failed || result == PackResult::Failed;
+            p->packedBytes += file.size;
+            ++p->packedFiles;
+        }
+        p->changed.notify_all();
+    }
+}
+
+// "pack_payload: 7 of 19 files, 41.2 of 268.4 MB, 5.1 MB/s, 8 s gone, about
+// 45 s left": the rate and the estimate once a file is done.
+void DrawProgress(const Packing& p, size_t fileCount) {
+    const double seconds = SecondsSince(p.start);
+    const double rate = seconds > 0 ? p.packedBytes / kBytesPerMB / seconds : 0;
+    std::printf("\rpack_payload: %zu of %zu files, %.1f of %.1f MB, ", p.packedFiles, fileCount,
+                p.packedBytes / kBytesPerMB, p.total / kBytesPerMB);
+    if (p.packedBytes > 0)
+        std::printf("%.1f MB/s, %.0f s gone, about %.0f s left\033[K", rate, seconds,
+                    (p.total - p.packedBytes) / kBytesPerMB / rate);
+    else
+        std::printf("%.0f s gone\033[K", seconds);
+    std::fflush(stdout);
+}
+
+// Redraws the progress line until the packing is over, then clears it.
+void ShowProgress(size_t fileCount, Packing* p) {
+    std::unique_lock<std::mutex> hold(p->lock);
+    while (!p->Over()) {
+        DrawProgress(*p, fileCount);
+        p->changed.wait_for(hold, kProgressInterval);
+    }
+    std::printf("\r\033[K");
+    std::fflush(stdout);
+}
+
+// Packs every file on as many threads as there are processors, the largest
+// first, within the memory budget of the largest file.
+bool PackStreams(const Options& o, std::vector<Carried>* files, Packing* p) {
+    std::vector<unsigned long long> sizes;
+    for (const Carried& f : *files) sizes.push_back(f.size);
+    const std::vector<StreamSettings> settings = PlanSettings(sizes);
+    for (size_t i = 0; i < files->size(); ++i) {
+        (*files)[i].settings = settings[i];
+        p->needs.push_back(PackingNeed(sizes[i], settings[i], false));
+        p->total += sizes[i];
+    }
+    p->waiting = PackingOrder(sizes);
+    p->rank.resize(sizes.size());
+    for (size_t place = 0; place < p->waiting.size(); ++place) p->rank[p->waiting[place]] = place;
+    p->budget = PackingBudget(sizes.empty() ? 0 : sizes[p->waiting.front()]);
+    std::vector<std::thread> threads(std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), files->size()));
+    for (std::thread& t : threads) t = std::thread(PackWaitingFiles, std::cref(o), files, p);
+    if (isatty(STDOUT_FILENO)) ShowProgress(files->size(), p);
     for (std::thread& t : threads) t.join();
-    return !failed || Fail("cannot compress a payload file");
+    return !p->failed;
 }
 
 std::string ResourceScript(const std::vector<Carried>& files, const std::string& zdir) {
@@ -199,7 +334,7 @@ std::string ResourceScript(const std::vector<Carried>& files, const std::string&
 std::string EntryInitialiser(const Carried& f) {
     std::ostringstream s;
     s << "{" << f.entry.resourceId << ", \"" << f.entry.fileName << "\", " << (f.entry.readOnly ? 1 : 0) << ", "
-      << (f.entry.hidden ? 1 : 0) << ", " << f.data.size() << "ul}";
+      << (f.entry.hidden ? 1 : 0) << ", " << f.size << "ul}";
     return s.str();
 }
 
@@ -209,7 +344,7 @@ std::string TableSource(const std::vector<Carried>& files) {
         << "#include \"install/payload_table.h\"\n\n"
         << "const PayloadEntry PayloadTable[] = {\n";
     int count = 0;
-    size_t largest = 0;
+    unsigned long long largest = 0;
     std::string speech;
     for (const Carried& f : files) {
         if (f.entry.role == PayloadRole::Speech) {
@@ -217,7 +352,7 @@ std::string TableSource(const std::vector<Carried>& files) {
             continue;
         }
         cpp << "    " << EntryInitialiser(f) << ",\n";
-        largest = std::max(largest, f.data.size());
+        largest = std::max(largest, f.size);
         ++count;
     }
     cpp << "};\n\nconst int PayloadTableCount = " << count << ";\n\n"
@@ -226,30 +361,37 @@ std::string TableSource(const std::vector<Carried>& files) {
     return cpp.str();
 }
 
+// The stream folder is made, and an earlier resource script removed, before
+// packing: a pack that fails half way leaves no script naming its streams.
+bool PrepareOutputs(const Options& o) {
+    if (!MakeFolder(o.out) || !MakeFolder(o.out + "/z")) return Fail("cannot make " + o.out + "/z");
+    if (!o.cache.empty() && !MakeFolder(o.cache)) return Fail("cannot make " + o.cache);
+    std::remove((o.out + "/payload.rc").c_str());  // none there is fine
+    return true;
+}
+
 bool WriteOutputs(const Options& o, const std::vector<Carried>& files) {
-    std::string zdir = o.out + "/z";
-    if (!MakeFolder(o.out) || !MakeFolder(zdir)) return Fail("cannot make " + zdir);
-    for (const Carried& f : files)
-        if (!WriteFile(zdir + "/" + std::to_string(f.entry.resourceId) + ".z", f.stream))
-            return Fail("cannot write into " + zdir);
-    if (!WriteFile(o.out + "/payload.rc", ResourceScript(files, zdir)) ||
+    if (!WriteFile(o.out + "/payload.rc", ResourceScript(files, o.out + "/z")) ||
         !WriteFile(o.out + "/payload_table.cpp", TableSource(files)))
         return Fail("cannot write into " + o.out);
     return true;
 }
 
-// One line for the build log: the streams' bytes against zlib level 9's.
-void Report(const std::vector<Carried>& files) {
-    size_t packed = 0, zlib = 0, cached = 0;
+// The one line for the build log.
+void Report(const std::vector<Carried>& files, const Packing& p) {
+    unsigned long long packed = 0;
+    size_t cached = 0, zopfli = 0;
     for (const Carried& f : files) {
-        std::string best;
-        if (ZlibBestStream(f.data, &best)) zlib += best.size();
-        packed += f.stream.size();
+        packed += f.streamSize;
         cached += f.fromCache ? 1 : 0;
+        zopfli += f.settings.compressor == Compressor::Zopfli ? 1 : 0;
     }
-    std::printf("pack_payload: %zu files, %s bytes packed (%s), zlib level 9: %s bytes, ratio %.4f; %zu from the cache\n",
-                files.size(), GroupedNumber(packed).c_str(), PackedStreamSettings().c_str(),
-                GroupedNumber(zlib).c_str(), zlib ? static_cast<double>(packed) / zlib : 1.0, cached);
+    const double seconds = SecondsSince(p.start);
+    std::printf("pack_payload: %zu files, %s bytes packed into %s (%.1f %%) in %.1f s, %.1f MB/s; %zu from the "
+                "cache; zopfli on %zu, libdeflate level %d on %zu\n",
+                files.size(), GroupedNumber(p.total).c_str(), GroupedNumber(packed).c_str(),
+                p.total ? 100.0 * packed / p.total : 100.0, seconds, seconds > 0 ? p.total / kBytesPerMB / seconds : 0,
+                cached, zopfli, kLibdeflateLevel, files.size() - zopfli);
 }
 
 }  // namespace
@@ -268,9 +410,9 @@ int main(int argc, char** argv) {
     if (!ParsePayloadList(text, &entries, &error)) return Fail(options.list + " " + error), 1;
     WarnOfExtraFiles(options, entries);
     std::vector<Carried> files;
-    if (!TakeFiles(options, entries, &files)) return 1;
-    if (!options.cache.empty() && !MakeFolder(options.cache)) return Fail("cannot make " + options.cache), 1;
-    if (!PackStreams(options, &files) || !WriteOutputs(options, files)) return 1;
-    Report(files);
+    if (!CheckFiles(options, entries, &files) || !PrepareOutputs(options)) return 1;
+    Packing packing;
+    if (!PackStreams(options, &files, &packing) || !WriteOutputs(options, files)) return 1;
+    Report(files, packing);
     return 0;
 }

@@ -1,29 +1,48 @@
 // One payload file as one complete zlib stream (RFC 1950), the body of its
-// "TEXT" resource: made with zopfli, which spends more time to find a
-// smaller deflate encoding that any inflater reads, and kept in a cache so
-// that an unchanged file is not packed again. Every stream handed out, made
-// or cached, has been decoded with zlib's uncompress and compared with the
-// file. Relies on zopfli and zlib.
+// "TEXT" resource: made by zopfli or by libdeflate's level 12 (both write
+// deflate that any inflater reads), as the pack plan sets, and kept in a
+// cache so that an unchanged file is not packed again. Every stream handed
+// out, made or cached, has been decoded with zlib's inflate and compared
+// with the file. Relies on zopfli, libdeflate and zlib.
 #ifndef LQ_TOOLS_PACKED_STREAM_H
 #define LQ_TOOLS_PACKED_STREAM_H
 
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <string_view>
 
-// The zopfli settings, part of every cache key: "zopfli-i50".
-std::string PackedStreamSettings();
+#include "pack_plan.h"
 
-// Packs data into *stream: zopfli's stream, or zlib level 9's where that is
-// smaller. With a cache folder (not empty) a cached stream for the same
-// content and settings is taken instead (*fromCache true) and a new one is
-// stored there; a cache entry that does not decode to data is packed again.
-// Returns false only when no stream that decodes to data could be made.
-bool PackStream(const std::string& data, const std::string& cacheDir, std::string* stream,
-                bool* fromCache);
+// Bytes in memory from malloc, not cleared first: a buffer sized for the
+// largest stream a file can give holds pages only as far as it is written,
+// and one that a file is read into is written only once.
+struct Bytes {
+    std::unique_ptr<unsigned char, void (*)(void*)> bytes{nullptr, std::free};
+    size_t size = 0;
 
-// Whether stream is one zlib stream that uncompress turns into exactly data.
-bool StreamDecodesTo(const std::string& stream, const std::string& data);
+    std::string_view View() const { return std::string_view(reinterpret_cast<const char*>(bytes.get()), size); }
+};
 
-// data at zlib's level 9, as a plain zlib build would pack it; for figures.
-bool ZlibBestStream(const std::string& data, std::string* stream);
+// Reads the whole file at path, when it holds at most limit bytes, into
+// *bytes. Returns false when it cannot be read or is larger.
+bool ReadWhole(const std::string& path, unsigned long long limit, Bytes* bytes);
+
+enum class PackResult { Packed, NeedsRoom, Failed };
+
+// Packs data into *stream with settings, holding a stream of at most room
+// bytes; with zopfli, libdeflate's stream is kept where it is smaller. With
+// a cache folder (not empty) a cached stream for the same content and
+// settings is taken instead (*fromCache true) and a new one is stored
+// there; a cache entry that does not decode to data is packed again.
+// Returns Packed; NeedsRoom when the stream needs more than room (then it
+// is to be packed again with StreamBound's room); Failed only when no
+// stream that decodes to data could be made.
+PackResult PackStream(std::string_view data, const StreamSettings& settings, const std::string& cacheDir,
+                      size_t room, Bytes* stream, bool* fromCache);
+
+// Whether the size bytes at stream are one zlib stream, and nothing after
+// it, that inflates to exactly data. Inflates piece by piece.
+bool StreamDecodesTo(const unsigned char* stream, size_t size, std::string_view data);
 
 #endif
