@@ -13,6 +13,7 @@ enum LateCall {
     kSHGetMalloc,
     kSHGetSpecialFolderLocation,
     kSHGetPathFromIDListW,
+    kSHGetPathFromIDListA,
     kShellExecuteA,
     kCoInitialize,
     kCoUninitialize,
@@ -32,6 +33,7 @@ const LateCallEntry kLateCalls[kLateCallCount] = {
     {kShell32, "SHGetMalloc"},
     {kShell32, "SHGetSpecialFolderLocation"},
     {kShell32, "SHGetPathFromIDListW"},
+    {kShell32, "SHGetPathFromIDListA"},
     {kShell32, "ShellExecuteA"},
     {kOle32, "CoInitialize"},
     {kOle32, "CoUninitialize"},
@@ -81,6 +83,11 @@ HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* i
 
 BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path) {
     auto* call = Find<decltype(SHGetPathFromIDListW)>(kSHGetPathFromIDListW);
+    return call ? call(items, path) : FALSE;
+}
+
+BOOL LateSHGetPathFromIDListA(LPCITEMIDLIST items, char* path) {
+    auto* call = Find<decltype(SHGetPathFromIDListA)>(kSHGetPathFromIDListA);
     return call ? call(items, path) : FALSE;
 }
 

@@ -28,6 +28,8 @@ BOOL LateGetOpenFileNameA(OPENFILENAMEA* chooser);
 HRESULT LateSHGetMalloc(IMalloc** allocator);
 HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* items);
 BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path);
+// The form for Windows 9x, whose shell implements no Unicode one.
+BOOL LateSHGetPathFromIDListA(LPCITEMIDLIST items, char* path);
 HINSTANCE LateShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
                             const char* directory, int showCommand);
 
