@@ -14,6 +14,7 @@ enum LateCall {
     kSHGetMalloc,
     kSHGetSpecialFolderLocation,
     kSHGetPathFromIDListW,
+    kSHGetPathFromIDListA,
     kShellExecuteExA,
     kCoInitialize,
     kCoUninitialize,
@@ -36,6 +37,7 @@ const LateCallEntry kLateCalls[kLateCallCount] = {
     {kShell32, "SHGetMalloc"},
     {kShell32, "SHGetSpecialFolderLocation"},
     {kShell32, "SHGetPathFromIDListW"},
+    {kShell32, "SHGetPathFromIDListA"},
     {kShell32, "ShellExecuteExA"},
     {kOle32, "CoInitialize"},
     {kOle32, "CoUninitialize"},
@@ -88,6 +90,11 @@ HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* i
 
 BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path) {
     auto* call = Find<decltype(SHGetPathFromIDListW)>(kSHGetPathFromIDListW);
+    return call ? call(items, path) : FALSE;
+}
+
+BOOL LateSHGetPathFromIDListA(LPCITEMIDLIST items, char* path) {
+    auto* call = Find<decltype(SHGetPathFromIDListA)>(kSHGetPathFromIDListA);
     return call ? call(items, path) : FALSE;
 }
 

@@ -29,6 +29,8 @@ BOOL LateGetOpenFileNameA(OPENFILENAMEA* chooser);
 HRESULT LateSHGetMalloc(IMalloc** allocator);
 HRESULT LateSHGetSpecialFolderLocation(HWND owner, int folderId, LPITEMIDLIST* items);
 BOOL LateSHGetPathFromIDListW(LPCITEMIDLIST items, WCHAR* path);
+// The form for Windows 9x, whose shell implements no Unicode one.
+BOOL LateSHGetPathFromIDListA(LPCITEMIDLIST items, char* path);
 BOOL LateShellExecuteExA(SHELLEXECUTEINFOA* execute);
 
 BOOL LateInitCommonControlsEx(const INITCOMMONCONTROLSEX* classes);

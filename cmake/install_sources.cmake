@@ -20,5 +20,6 @@ set(LQ_INSTALL_SHELL_SOURCES  # Win32
     install/commit_payload_files.cpp
     install/wide_path.cpp
     install/shell_folders.cpp
+    install/shortcut_files.cpp
     install/shortcuts.cpp
     install/run_installation.cpp)

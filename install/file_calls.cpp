@@ -6,6 +6,7 @@ namespace {
 
 FileCallObserver Observer = nullptr;
 int Pretending = 0;
+unsigned long WideCalls = 0;
 
 // The handle calls of Vista and later, found in kernel32 (always mapped) at
 // first use; null where the system lacks them.
@@ -32,6 +33,11 @@ enum { kLooks = 0, kChanges = 1 };
 
 void Before(int changes) {
     if (Observer) Observer(changes);
+}
+
+void BeforeWide(int changes) {
+    ++WideCalls;
+    Before(changes);
 }
 
 BOOL NotImplemented() {
@@ -164,24 +170,31 @@ BOOL CallFindNextFile(HANDLE search, WIN32_FIND_DATAA* found) {
     return FindNextFileA(search, found);
 }
 
-BOOL CallMoveFileW(const WCHAR* from, const WCHAR* to, DWORD flags) {
+BOOL CallCreateDirectory(const char* path) {
     Before(kChanges);
+    return CreateDirectoryA(path, nullptr);
+}
+
+BOOL CallMoveFileW(const WCHAR* from, const WCHAR* to, DWORD flags) {
+    BeforeWide(kChanges);
     return MoveFileExW(from, to, flags);
 }
 
 BOOL CallDeleteFileW(const WCHAR* path) {
-    Before(kChanges);
+    BeforeWide(kChanges);
     return DeleteFileW(path);
 }
 
 BOOL CallCreateDirectoryW(const WCHAR* path) {
-    Before(kChanges);
+    BeforeWide(kChanges);
     return CreateDirectoryW(path, nullptr);
 }
 
 DWORD CallGetFileAttributesW(const WCHAR* path) {
-    Before(kLooks);
+    BeforeWide(kLooks);
     return GetFileAttributesW(path);
 }
 
 void BeforeOtherFileCall() { Before(kChanges); }
+
+unsigned long WideFileCallCount() { return WideCalls; }

@@ -54,11 +54,17 @@ DWORD CallGetFileAttributes(const char* path);
 HANDLE CallFindFirstFile(const char* pattern, WIN32_FIND_DATAA* found);
 BOOL CallFindNextFile(HANDLE search, WIN32_FIND_DATAA* found);
 
-// The shortcut files' calls, in the shell's Unicode paths.
+BOOL CallCreateDirectory(const char* path);
+
+// The shortcut files' calls, in the shell's Unicode paths; Windows 9x has
+// the forms above only.
 BOOL CallMoveFileW(const WCHAR* from, const WCHAR* to, DWORD flags);
 BOOL CallDeleteFileW(const WCHAR* path);
 BOOL CallCreateDirectoryW(const WCHAR* path);
 DWORD CallGetFileAttributesW(const WCHAR* path);
+// How many of these four Unicode calls this process has made: a test's
+// check that a run meant for Windows 9x makes none.
+unsigned long WideFileCallCount();
 // Told before a file call made elsewhere (the link object's save).
 void BeforeOtherFileCall();
 

@@ -11,6 +11,9 @@ extern const char kMessageNoMemoryEnglish[];
 extern const char kMessageNoGroupFolderChineseFormat[];
 // The same without the path, for a path too long to be shown in it.
 extern const char kMessageNoGroupFolderChineseShort[];
+// "%s" takes the same path in the ANSI code page; the bare sentence below
+// where that code page cannot spell it.
+extern const char kMessageNoGroupFolderEnglishFormat[];
 extern const char kMessageNoGroupFolderEnglish[];
 
 extern const char kMessageNoStartMenuEntryChinese[];

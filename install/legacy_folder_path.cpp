@@ -9,32 +9,31 @@ namespace {
 struct FolderPiece {
     int folderId;
     const char* piece;
+    int levels;  // the piece's folder names
 };
 
 const FolderPiece kFolderPieces[] = {
-    {kFolderPrograms, "start menu\\programs"},
-    {kFolderDesktop, "Desktop"},
+    {kFolderPrograms, "start menu\\programs", 2},
+    {kFolderDesktop, "Desktop", 1},
 };
 
-const char* PieceFor(int folderId) {
+const FolderPiece* PieceFor(int folderId) {
     for (const FolderPiece& p : kFolderPieces)
-        if (p.folderId == folderId) return p.piece;
-    return "";
+        if (p.folderId == folderId) return &p;
+    return nullptr;
 }
 
 }  // namespace
 
 int ComposeLegacyFolderPath(char* out, size_t capacity, const char* windowsDir, int ntPlatform,
                             const char* userName, int folderId) {
-    size_t length = std::strlen(windowsDir);
-    if (length == 0) {
-        if (capacity) out[0] = '\0';
-        return 0;
-    }
+    if (capacity) out[0] = '\0';
+    const size_t length = std::strlen(windowsDir);
+    const FolderPiece* piece = PieceFor(folderId);
+    if (length == 0 || !piece) return 0;
     const char* separator = windowsDir[length - 1] == '\\' ? "" : "\\";
-    const char* piece = PieceFor(folderId);
-    int written = ntPlatform
-                      ? FormatText(out, capacity, "%s%sprofiles\\%s\\%s", windowsDir, separator, userName, piece)
-                      : FormatText(out, capacity, "%s%s%s", windowsDir, separator, piece);
-    return written >= 0 ? 1 : 0;
+    const int written =
+        ntPlatform ? FormatText(out, capacity, "%s%sprofiles\\%s\\%s", windowsDir, separator, userName, piece->piece)
+                   : FormatText(out, capacity, "%s%s%s", windowsDir, separator, piece->piece);
+    return written >= 0 ? piece->levels : 0;
 }

@@ -1,6 +1,7 @@
 // The shortcut operations under Wine: groups with and without a name, folders
-// and paths that get in the way, paths too long for their buffers, and the
-// folders built by hand for the oldest shells.
+// and paths that get in the way, paths too long for their buffers, the
+// ANSI calls of a platform that is not NT, and the folders built by hand
+// for the oldest shells.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "install/file_calls.h"
 #include "install/run_installation.h"
 #include "install/shortcuts.h"
 #include "install_fixture.h"
@@ -45,7 +47,20 @@ std::string UserName() {
     return name;
 }
 
-using Shortcuts = InstallFixture;
+class Shortcuts : public InstallFixture {
+protected:
+    // The link at linkPath points at targetFile in the installation folder,
+    // with its first icon, that folder as working directory, and the name.
+    void ExpectLink(const std::string& linkPath, const char* name, const char* targetFile) {
+        const LinkContents link = ReadLink(Wide(linkPath));
+        ASSERT_TRUE(link.loaded) << linkPath;
+        EXPECT_EQ(Wide(install_ + "\\" + targetFile), link.target) << linkPath;
+        EXPECT_EQ(Wide(install_ + "\\" + targetFile), link.icon) << linkPath;
+        EXPECT_EQ(0, link.iconIndex) << linkPath;
+        EXPECT_EQ(Wide(install_), link.workingDirectory) << linkPath;
+        EXPECT_EQ(Wide(name), link.description) << linkPath;
+    }
+};
 
 TEST_F(Shortcuts, EmptyListMakesTheGroupFolderAndSucceeds) {
     EXPECT_EQ(1, CreateShortcutGroup(kGroup, kNoEntries, kPrograms, request_, report_));
@@ -133,63 +148,98 @@ TEST_F(Shortcuts, InstallDirTooLongForATargetFailsThatLink) {
     EXPECT_EQ(Names({"Korvo LectorQuillery.lnk"}), NamesIn(programs_ + "\\" + kGroup));
 }
 
+// Windows 9x implements none of the Unicode file and shell calls. With the
+// platform not NT (and, as there, no handle calls), every shortcut folder
+// and link is made through the ANSI calls alone, right, and a second
+// installation replaces each link (deleted, then moved there) as the first
+// made it. On NT the same counter sees the Unicode calls.
+TEST_F(Shortcuts, NotNtMakesEveryFolderAndLinkThroughTheAnsiCallsAlone) {
+    for (int nt : {1, 0}) {
+        request_.ntPlatform = nt;
+        struct Restore {
+            ~Restore() { PretendNoHandleCalls(0); }
+        } restore;
+        PretendNoHandleCalls(!nt);
+        for (const std::string& folder : {programs_, desktop_, startup_}) {
+            RemoveTree(folder);
+            CreateDirectoryA(folder.c_str(), nullptr);
+        }
+        const unsigned long wideCalls = WideFileCallCount();
+        for (int run = 0; run < 2; ++run) {
+            ASSERT_EQ(1, Install()) << nt << run;
+            EXPECT_TRUE(report_.notices.empty()) << nt << run;
+            const std::string group = programs_ + "\\" + kGroup;
+            EXPECT_EQ(Names({"Korvo LectorQuillery.lnk", "UnInstall LectorQuillery.lnk"}), NamesIn(group));
+            ExpectLink(group + "\\Korvo LectorQuillery.lnk", "Korvo LectorQuillery", "LectorQuillery.exe");
+            ExpectLink(group + "\\UnInstall LectorQuillery.lnk", "UnInstall LectorQuillery",
+                       "LectorQuilleryUnInstall.exe");
+            EXPECT_EQ(Names({"Korvo LectorQuillery.lnk"}), NamesIn(desktop_));
+            EXPECT_EQ(Names({"Korvo LectorQuillery.lnk"}), NamesIn(startup_));
+            ExpectLink(startup_ + "\\Korvo LectorQuillery.lnk", "Korvo LectorQuillery", "LectorQuillery.exe");
+        }
+        EXPECT_EQ(nt != 0, WideFileCallCount() > wideCalls) << nt;
+    }
+}
+
 // The oldest shells: folders built from the Windows directory.
-class LegacyShellFolders : public InstallFixture {
+class LegacyShellFolders : public Shortcuts {
 protected:
     void SetUp() override {
         InstallFixture::SetUp();
         windows_ = WindowsDirectory();
         profiles_ = windows_ + "\\profiles";
-        ASSERT_FALSE(Exists(profiles_));
-        ASSERT_FALSE(Exists(windows_ + "\\start menu"));
+        profile_ = profiles_ + "\\" + UserName();
+        for (const char* made : kMadeBelowWindows) ASSERT_FALSE(Exists(windows_ + made)) << made;
         request_.legacyShell = 1;
     }
     void TearDown() override {
-        RemoveTree(profiles_);
-        RemoveTree(windows_ + "\\start menu");
-        SetFileAttributesA((windows_ + "\\Korvo LectorQuillery.lnk").c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA((windows_ + "\\Korvo LectorQuillery.lnk").c_str());
+        for (const char* made : kMadeBelowWindows) RemoveTree(windows_ + made);
         InstallFixture::TearDown();
     }
-    std::string windows_, profiles_;
+    // Every level of the group's folder and the desktop's is made below
+    // base, the Windows directory or the NT profile; the Startup shortcut,
+    // which such a shell has no folder for, is reported and made nowhere.
+    void ExpectShortcutsBelow(const std::string& base) {
+        const std::string group = base + "\\start menu\\programs\\" + kGroup;
+        EXPECT_EQ(Names({"Korvo LectorQuillery.lnk", "UnInstall LectorQuillery.lnk"}), NamesIn(group));
+        ExpectLink(group + "\\Korvo LectorQuillery.lnk", "Korvo LectorQuillery", "LectorQuillery.exe");
+        ExpectLink(base + "\\Desktop\\Korvo LectorQuillery.lnk", "Korvo LectorQuillery", "LectorQuillery.exe");
+        EXPECT_FALSE(Exists(base + "\\Korvo LectorQuillery.lnk"));
+        EXPECT_FALSE(Exists(windows_ + "\\Korvo LectorQuillery.lnk"));
+        ASSERT_EQ(1u, report_.notices.size());
+        EXPECT_EQ(kStartMenuEnglish, report_.notices[0].english);
+        for (const std::string& folder : {programs_, startup_}) EXPECT_TRUE(NamesIn(folder).empty()) << folder;
+    }
+    static constexpr const char* kMadeBelowWindows[] = {"\\profiles", "\\start menu", "\\Desktop",
+                                                        "\\Korvo LectorQuillery.lnk"};
+    std::string windows_, profiles_, profile_;
 };
 
-TEST_F(LegacyShellFolders, NtProfileFoldersAreUsedWhenTheyExist) {
+TEST_F(LegacyShellFolders, NtProfileGetsEveryMissingLevelOfItsShortcutFolders) {
     request_.ntPlatform = 1;
-    std::string profile = profiles_ + "\\" + UserName();
-    for (const std::string& folder : {profiles_, profile, profile + "\\start menu", profile + "\\start menu\\programs",
-                                      profile + "\\Desktop"})
-        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
+    for (const std::string& folder : {profiles_, profile_}) ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     ASSERT_EQ(1, Install());
-    EXPECT_TRUE(report_.notices.empty());
-    std::string group = profile + "\\start menu\\programs\\" + kGroup;
-    EXPECT_EQ(Names({"Korvo LectorQuillery.lnk", "UnInstall LectorQuillery.lnk"}), NamesIn(group));
-    EXPECT_EQ(Wide(install_ + "\\LectorQuillery.exe"), ReadLink(Wide(group + "\\Korvo LectorQuillery.lnk")).target);
-    EXPECT_TRUE(ReadLink(Wide(profile + "\\Desktop\\Korvo LectorQuillery.lnk")).loaded);
-    // Startup gets no piece of its own: the profile folder itself.
-    EXPECT_TRUE(ReadLink(Wide(profile + "\\Korvo LectorQuillery.lnk")).loaded);
-    EXPECT_TRUE(NamesIn(programs_).empty());
+    ExpectShortcutsBelow(profile_);
 }
 
-TEST_F(LegacyShellFolders, MissingNtProfileShowsTheGroupFolderWithItsPath) {
-    request_.ntPlatform = 1;
-    ASSERT_EQ(1, Install());
-    std::string group = profiles_ + "\\" + UserName() + "\\start menu\\programs\\" + kGroup;
-    ASSERT_EQ(2u, report_.notices.size());
-    EXPECT_EQ("无法建目录(" + group + ")!", report_.notices[0].chinese);
-    EXPECT_EQ(kFolderMessageEnglish, report_.notices[0].english);
-    // The Startup shortcut's folder is missing as well; the desktop's is silent.
-    EXPECT_EQ(kStartMenuEnglish, report_.notices[1].english);
-    EXPECT_FALSE(Exists(profiles_));
-}
-
-TEST_F(LegacyShellFolders, WithoutNtTheFoldersHangOffTheWindowsDirectory) {
+TEST_F(LegacyShellFolders, WithoutNtEveryLevelIsMadeBelowTheWindowsDirectory) {
     request_.ntPlatform = 0;
     ASSERT_EQ(1, Install());
-    ASSERT_EQ(1u, report_.notices.size());
-    EXPECT_EQ("无法建目录(" + windows_ + "\\start menu\\programs\\" + kGroup + ")!", report_.notices[0].chinese);
-    // Startup is the Windows directory itself.
-    EXPECT_TRUE(ReadLink(Wide(windows_ + "\\Korvo LectorQuillery.lnk")).loaded);
+    ExpectShortcutsBelow(windows_);
+}
+
+// A profile is the system's to make: where it is missing nothing is made,
+// and both lines of the notice name the folder.
+TEST_F(LegacyShellFolders, MissingNtProfileIsNotMadeAndItsFolderIsNamed) {
+    request_.ntPlatform = 1;
+    ASSERT_EQ(1, Install());
+    const std::string group = profile_ + "\\start menu\\programs\\" + kGroup;
+    ASSERT_EQ(2u, report_.notices.size());
+    EXPECT_EQ("无法建目录(" + group + ")!", report_.notices[0].chinese);
+    EXPECT_EQ(std::string(kFolderMessageEnglish) + " " + group, report_.notices[0].english);
+    // The Startup shortcut has no folder; the desktop's failure is silent.
+    EXPECT_EQ(kStartMenuEnglish, report_.notices[1].english);
+    EXPECT_FALSE(Exists(profiles_));
 }
 
 // The same on a system that reports itself as one of the oldest: run by its
@@ -206,18 +256,10 @@ TEST_F(DISABLED_OldWindows, SystemFactsChooseTheComposedFolders) {
     ASSERT_EQ(std::atoi(expectNt.c_str()), NtPlatform);
     request_.legacyShell = LegacyShell;
     request_.ntPlatform = NtPlatform;
-    const std::string profile = profiles_ + "\\" + UserName();
-    const std::string startup = NtPlatform ? profile : windows_;
     if (NtPlatform)
-        for (const std::string& folder : {profiles_, profile, profile + "\\Desktop"})
-            ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
-    Install();
-    // Without "start menu" folders only the group fails; the Startup link
-    // lies in the composed folder itself.
-    EXPECT_EQ(Wide(install_ + "\\LectorQuillery.exe"),
-              ReadLink(Wide(startup + "\\Korvo LectorQuillery.lnk")).target);
-    if (NtPlatform) EXPECT_TRUE(ReadLink(Wide(profile + "\\Desktop\\Korvo LectorQuillery.lnk")).loaded);
-    EXPECT_TRUE(NamesIn(programs_).empty());
+        for (const std::string& folder : {profiles_, profile_}) ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_EQ(1, Install());
+    ExpectShortcutsBelow(NtPlatform ? profile_ : windows_);
 }
 
 }  // namespace
