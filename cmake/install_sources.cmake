@@ -13,6 +13,7 @@ set(LQ_INSTALL_SHELL_SOURCES  # Win32
     install/file_calls.cpp
     install/install_folder.cpp
     install/folder_file.cpp
+    install/link_check.cpp
     install/journal.cpp
     install/retry_briefly.cpp
     install/recover_installation.cpp

@@ -175,6 +175,11 @@ BOOL CallCreateDirectory(const char* path) {
     return CreateDirectoryA(path, nullptr);
 }
 
+HANDLE CallCreateFileW(const WCHAR* path, DWORD access, DWORD share, DWORD disposition, DWORD flagsAndAttributes) {
+    BeforeWide(disposition == OPEN_EXISTING ? kLooks : kChanges);
+    return CreateFileW(path, access, share, nullptr, disposition, flagsAndAttributes, nullptr);
+}
+
 BOOL CallMoveFileW(const WCHAR* from, const WCHAR* to, DWORD flags) {
     BeforeWide(kChanges);
     return MoveFileExW(from, to, flags);

@@ -62,8 +62,9 @@ BOOL CallMoveFileW(const WCHAR* from, const WCHAR* to, DWORD flags);
 BOOL CallDeleteFileW(const WCHAR* path);
 BOOL CallCreateDirectoryW(const WCHAR* path);
 DWORD CallGetFileAttributesW(const WCHAR* path);
-// How many of these four Unicode calls this process has made: a test's
-// check that a run meant for Windows 9x makes none.
+HANDLE CallCreateFileW(const WCHAR* path, DWORD access, DWORD share, DWORD disposition, DWORD flagsAndAttributes);
+// How many of these Unicode calls this process has made: a test's check
+// that a run meant for Windows 9x makes none.
 unsigned long WideFileCallCount();
 // Told before a file call made elsewhere (the link object's save).
 void BeforeOtherFileCall();

@@ -22,10 +22,14 @@ int ResolvesInFolder(HANDLE file, const InstallFolder& folder, const char* name)
     if (!folder.resolved[0]) return 1;
     WCHAR resolved[kPathCapacity], expected[kPathCapacity];
     if (!CallGetFinalPath(file, resolved, kPathCapacity)) return 0;
-    if (lstrlenW(folder.resolved) >= static_cast<int>(kPathCapacity)) return 0;
-    lstrcpyW(expected, folder.resolved);
-    if (!AppendConverted(expected, "\\", CP_ACP) || !AppendConverted(expected, name, CP_ACP)) return 0;
+    if (!CopyPath(expected, folder.resolved) || !AppendConverted(expected, "\\", CP_ACP) || !AppendConverted(expected, name, CP_ACP)) return 0;
     return lstrcmpiW(resolved, expected) == 0;
+}
+
+// Windows 9x knows no access but reading and writing, and no link to
+// open: only what it knows is asked of it.
+DWORD OnPlatform(const InstallFolder& folder, DWORD access) {
+    return folder.ntPlatform ? access : access & (GENERIC_READ | GENERIC_WRITE);
 }
 
 }  // namespace
@@ -34,7 +38,8 @@ ExistingFile OpenFileInFolder(const InstallFolder& folder, const char* name, DWO
                               HANDLE* file, BY_HANDLE_FILE_INFORMATION* information) {
     char path[kPathCapacity];
     if (!JoinPath(path, sizeof path, folder.path, name)) return kFileUnavailable;
-    *file = CallCreateFile(path, access | FILE_READ_ATTRIBUTES, share, OPEN_EXISTING, kOpenItself);
+    *file = CallCreateFile(path, OnPlatform(folder, access | FILE_READ_ATTRIBUTES), share, OPEN_EXISTING,
+                           folder.ntPlatform ? kOpenItself : 0);
     if (*file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? kFileMissing : kFileUnavailable;
@@ -56,7 +61,7 @@ HANDLE CreateFileInFolder(const InstallFolder& folder, const char* name, DWORD a
     char path[kPathCapacity];
     if (!JoinPath(path, sizeof path, folder.path, name)) return INVALID_HANDLE_VALUE;
     // CREATE_NEW fails on anything of that name, a link included.
-    return CallCreateFile(path, GENERIC_WRITE | DELETE, FILE_SHARE_READ, CREATE_NEW,
+    return CallCreateFile(path, OnPlatform(folder, GENERIC_WRITE | DELETE), FILE_SHARE_READ, CREATE_NEW,
                           attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
 }
 

@@ -43,6 +43,7 @@ FolderHold OpenHeld(InstallFolder* folder) {
 FolderHold HoldInstallFolder(const char* path, int ntPlatform, InstallFolder* folder) {
     folder->handle = INVALID_HANDLE_VALUE;
     folder->resolved[0] = L'\0';
+    folder->ntPlatform = ntPlatform;
     if (!IsAbsolute(path) || FormatText(folder->path, sizeof folder->path, "%s", path) < 0)
         return kFolderUnavailable;
     const DWORD attributes = CallGetFileAttributes(path);

@@ -16,6 +16,7 @@ struct InstallFolder {
     char path[kPathCapacity];        // absolute, as the user sees it; every file's path is this, "\" and its name
     HANDLE handle;                   // held; INVALID_HANDLE_VALUE where the system opens no folders (9x)
     WCHAR resolved[kPathCapacity];   // the resolved path; "" where the system cannot tell
+    int ntPlatform;                  // files have more access rights than reading and writing, and links
 };
 
 enum FolderHold {

@@ -71,9 +71,12 @@ int ExtractThrough(Installation* run, int through, int stretchEnd) {
 }
 
 // Puts every file in place, or none, and lets go of everything the files
-// needed meanwhile.
+// needed meanwhile. A shortcut to be replaced that is a link stops it all
+// before anything changes.
 int PutFilesInPlace(Installation* run) {
-    const CommitOutcome outcome = CommitPayloadFiles(&run->files, run->piece, kPieceSize, run->report);
+    const CommitOutcome outcome = AShortcutIsALink(run->request)
+                                      ? kCommitRolledBack
+                                      : CommitPayloadFiles(&run->files, run->piece, kPieceSize, run->report);
     EndPayloadFiles(&run->files);
     if (outcome == kCommitted) return 1;
     run->outcome = outcome == kCommitNotRestored ? kNotRestored : kNotInstalled;

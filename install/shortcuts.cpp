@@ -8,6 +8,7 @@
 #include "install/file_calls.h"
 #include "install/install_messages.h"
 #include "install/legacy_folder_path.h"
+#include "install/link_check.h"
 #include "install/retry_briefly.h"
 #include "install/shell_folders.h"
 #include "install/shortcut_files.h"
@@ -237,4 +238,40 @@ void CreateDesktopShortcut(const char* targetFile, const char* displayName, cons
         !EnsureFolderLevels(folder.path, folder.ownLevels, request.ntPlatform))
         return;
     CreateEntryLink(folder.path, displayName, targetFile, SourceOf(request), report);
+}
+
+namespace {
+
+// Whether the group folder (when groupName is given) or a link of entries
+// in the special folder folderId is a link.
+int ListHasALink(const char* groupName, const ShortcutEntry* entries, int folderId,
+                 const InstallationRequest& request) {
+    const LinkSource source = SourceOf(request);
+    SpecialFolder folder;
+    if (!GetSpecialFolderPath(&folder, folderId, request.legacyShell, request.ntPlatform)) return 0;
+    if (groupName && groupName[0]) {
+        if (!AppendConverted(folder.path, kSeparator, CP_ACP) ||
+            !AppendConverted(folder.path, groupName, source.nameCodePage))
+            return 0;
+        if (IsLink(folder.path)) return 1;
+    }
+    for (const ShortcutEntry* entry = entries; entry->displayName; ++entry) {
+        WCHAR linkPath[kPathCapacity];
+        if (ComposeLinkPath(linkPath, folder.path, entry->displayName, source.nameCodePage) && IsLink(linkPath))
+            return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int AShortcutIsALink(const InstallationRequest& request) {
+    // Only NT has links.
+    if (!request.ntPlatform) return 0;
+    const int language = request.displayLanguage;
+    const char* name = ProgramShortcutName(language);
+    const ShortcutEntry desktop[] = {{name, kProgramFile}, {nullptr, nullptr}};
+    return ListHasALink(name, ProgramGroupEntries(language), kFolderPrograms, request) ||
+           (request.desktopIconOption && ListHasALink(nullptr, desktop, kFolderDesktop, request)) ||
+           (request.autoStartOption && ListHasALink(nullptr, StartupEntries(language), kFolderStartup, request));
 }

@@ -43,6 +43,13 @@ int CreateShortcutGroup(const char* groupName, const ShortcutEntry* entries, int
 void CreateDesktopShortcut(const char* targetFile, const char* displayName, const InstallationRequest& request,
                            InstallationReport& report);
 
+// 1 when a shortcut the request would make, or the program group's folder,
+// lies already and is a link (junction, symbolic link) or resolves
+// elsewhere (link_check): the installation then fails before anything
+// changes rather than replace what it did not make. 0 otherwise, also
+// where a folder is not found (its creation reports that).
+int AShortcutIsALink(const InstallationRequest& request);
+
 // Saves a link at linkPath to targetPath with the description, the target's
 // first icon and the target's folder as working directory: whole beside it
 // first, then moved over whatever link was there (ReplaceShortcutFile), so

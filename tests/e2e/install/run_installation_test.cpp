@@ -504,31 +504,35 @@ void FindStagedBeforeEachCall(int changes) {
 // own; where the system renames no open file, a staged file rewritten
 // before its move is caught by its sum; a previous file or the settings
 // file that is a link is refused, the link and what it points at left as
-// they were, and the folder too.
+// they were, and the folder too; so is a shortcut to be replaced that is
+// a link.
 TEST_F(Installation, WhatAnotherUserPlantsIsRefused) {
-    enum Planting { kMeddle, kMeddleWithoutHandleCalls, kProgramLink, kSettingsLink };
+    enum Planting { kMeddle, kMeddleWithoutHandleCalls, kLink };
+    const std::string desktopLink = desktop_ + "\\" + kEnglishName + ".lnk";
     const struct {
         const char* what;
         Planting planting;
-        const char* linked;
+        std::string linked;
     } cases[] = {
-        {"a staged file rewritten, the folder renamed", kMeddle, nullptr},
-        {"the same on a system that renames no open file", kMeddleWithoutHandleCalls, nullptr},
-        {"the previous program a link to a file elsewhere", kProgramLink, kProgram},
-        {"the settings file a link to a read-only file elsewhere", kSettingsLink, "QuilleryUI.ini"},
+        {"a staged file rewritten, the folder renamed", kMeddle, ""},
+        {"the same on a system that renames no open file", kMeddleWithoutHandleCalls, ""},
+        {"the previous program a link to a file elsewhere", kLink, Installed(kProgram)},
+        {"the settings file a link to a read-only file elsewhere", kLink, Installed("QuilleryUI.ini")},
+        {"the desktop shortcut a link to a file elsewhere", kLink, desktopLink},
     };
     const std::string elsewhere = root_ + "\\elsewhere.bin";
     for (const auto& c : cases) {
         SetFileAttributesA(elsewhere.c_str(), FILE_ATTRIBUTE_NORMAL);
         WriteAll(elsewhere, "elsewhere");
-        for (const char* name : {kProgram, "QuilleryUI.ini"}) RemoveUnixLink(Installed(name));
+        for (const auto& other : cases)
+            if (!other.linked.empty()) RemoveUnixLink(other.linked);
         RemoveTree(install_);
         CreateDirectoryA(install_.c_str(), nullptr);
         PlaceOlderInstallation();
         SetFileAttributesA(elsewhere.c_str(), FILE_ATTRIBUTE_READONLY);
-        if (c.linked) {
-            RemoveTree(Installed(c.linked));
-            ASSERT_TRUE(MakeUnixLink(elsewhere, Installed(c.linked))) << c.what;
+        if (!c.linked.empty()) {
+            RemoveTree(c.linked);
+            ASSERT_TRUE(MakeUnixLink(elsewhere, c.linked)) << c.what;
         }
         const FolderState before = StateOf(install_);
         Meddling meddling;
@@ -555,7 +559,8 @@ TEST_F(Installation, WhatAnotherUserPlantsIsRefused) {
         EXPECT_EQ(kNotInstalled, outcome) << c.what;
         ExpectFolderAsBefore(before, install_);
     }
-    for (const char* name : {kProgram, "QuilleryUI.ini"}) RemoveUnixLink(Installed(name));
+    for (const auto& c : cases)
+        if (!c.linked.empty()) RemoveUnixLink(c.linked);
     SetFileAttributesA(elsewhere.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
