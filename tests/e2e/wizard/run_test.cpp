@@ -253,6 +253,48 @@ TEST_F(Run, OverLongFoldersAreRefusedBeforeAnythingIsCreated) {
     EXPECT_TRUE(NamesIn(parent).empty());
 }
 
+// The folder checked is the folder installed into: a folder that is a link
+// (a junction, a symbolic link) is refused with the folder message and
+// nothing is made where it points; a relative one is made absolute first,
+// and installed into where it was checked, never below itself.
+TEST_F(Run, TheFolderCheckedIsTheFolderInstalledInto) {
+    const std::string parent = FreshTarget("run-folders");
+    const std::string pointedAt = parent + "-pointed-at", linked = parent + "-linked";
+    RemoveUnixLink(linked);
+    RemoveTree(pointedAt);
+    ASSERT_TRUE(CreateDirectoryA(pointedAt.c_str(), nullptr));
+    ASSERT_TRUE(MakeUnixLink(pointedAt, linked));
+    ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(linked));
+    HWND box = Box(kFolderMessage);
+    ASSERT_NE(nullptr, box) << "a folder that is a link was taken";
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    EXPECT_TRUE(NamesIn(pointedAt).empty());
+    RemoveUnixLink(linked);
+
+    // The installer runs in this test's current directory.
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, current);
+    const char relative[] = "lq-relative-folder";
+    const std::string absolute = std::string(current) + "\\" + relative;
+    // An existing folder: entering it must not move what is relative.
+    RemoveTree(absolute);
+    ASSERT_TRUE(CreateDirectoryA(absolute.c_str(), nullptr));
+    ASSERT_TRUE(PressAndWaitForPage(dialog_, IDC_BACK, 0));
+    SetText(dialog_, IDC_PATH_FIELD, relative);
+    ClickButton(dialog_, IDC_NEXT);
+    box = Box("祝贺您：安装顺利完成！");
+    ASSERT_NE(nullptr, box) << "no success message";
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+    box = Box("下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
+    ASSERT_NE(nullptr, box);
+    ASSERT_TRUE(AnswerBox(box, IDC_MB_CANCEL));
+    EXPECT_EQ(0, setup_.WaitForExit());
+    EXPECT_TRUE(FileExists(absolute + "\\LectorQuillery.exe"));
+    EXPECT_FALSE(Exists(absolute + "\\" + relative));
+    RemoveTree(absolute);
+    RemoveTree(pointedAt);
+}
+
 // What lies at the temporary folder's old fixed package path before the offer.
 enum Planted { kPlantedFile, kPlantedReadOnlyFile, kPlantedFolder };
 
