@@ -8,12 +8,9 @@
 
 #include <cstddef>
 
-// One carried file, uncompressed. The installer maps its packed form with
-// the executable and decompresses it into a buffer of its own size, both in
-// a 32-bit address space.
-const unsigned long kCarriedFileSizeLimit = 512ul << 20;
-// All carried files together, uncompressed: the packed payload is mapped
-// with the executable beside that buffer.
+// All carried files together, uncompressed: their packed forms are mapped
+// with the executable in a 32-bit address space. No file has a limit of its
+// own: each is decompressed piece by piece.
 const unsigned long kCarriedPayloadSizeLimit = 1024ul << 20;
 
 // A licence text and the zero byte stored after it share one buffer.

@@ -278,12 +278,6 @@ std::string GroupedNumber(unsigned long long size) {
     return grouped;
 }
 
-bool CarriedSizeFits(unsigned long long size, std::string* why) {
-    if (size <= kCarriedFileSizeLimit) return true;
-    *why = Bytes(size) + "; the installer carries files of at most " + Bytes(kCarriedFileSizeLimit);
-    return false;
-}
-
 bool CarriedTotalFits(unsigned long long total, std::string* why) {
     if (total <= kCarriedPayloadSizeLimit) return true;
     *why = "the files come to " + Bytes(total) + "; the installer carries at most " +

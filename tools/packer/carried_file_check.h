@@ -13,10 +13,6 @@
 
 #include "payload_list.h"
 
-// Whether a file of size bytes can be carried at all, decided before it is
-// read. Returns true, or false with *why set.
-bool CarriedSizeFits(unsigned long long size, std::string* why);
-
 // Whether files of total bytes in all can be carried together. Returns
 // true, or false with *why set.
 bool CarriedTotalFits(unsigned long long total, std::string* why);
