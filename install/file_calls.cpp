@@ -31,13 +31,13 @@ const HandleCalls& Calls() {
 
 enum { kLooks = 0, kChanges = 1 };
 
-void Before(int changes) {
-    if (Observer) Observer(changes);
+void Before(const char* call, int changes) {
+    if (Observer) Observer(call, changes);
 }
 
-void BeforeWide(int changes) {
+void BeforeWide(const char* call, int changes) {
     ++WideCalls;
-    Before(changes);
+    Before(call, changes);
 }
 
 BOOL NotImplemented() {
@@ -45,8 +45,9 @@ BOOL NotImplemented() {
     return FALSE;
 }
 
-BOOL SetInformation(HANDLE file, FILE_INFO_BY_HANDLE_CLASS kind, void* information, DWORD size) {
-    Before(kChanges);
+BOOL SetInformation(const char* call, HANDLE file, FILE_INFO_BY_HANDLE_CLASS kind, void* information,
+                    DWORD size) {
+    Before(call, kChanges);
     if (Pretending || !Calls().setInformation) return NotImplemented();
     return Calls().setInformation(file, kind, information, size);
 }
@@ -66,37 +67,37 @@ int HasHandleCalls() { return !Pretending && Calls().setInformation && Calls().f
 void PretendNoHandleCalls(int pretend) { Pretending = pretend; }
 
 HANDLE CallCreateFile(const char* path, DWORD access, DWORD share, DWORD disposition, DWORD flagsAndAttributes) {
-    Before(disposition == OPEN_EXISTING ? kLooks : kChanges);
+    Before("CreateFile", disposition == OPEN_EXISTING ? kLooks : kChanges);
     return CreateFileA(path, access, share, nullptr, disposition, flagsAndAttributes, nullptr);
 }
 
 BOOL CallWriteFile(HANDLE file, const void* data, DWORD length, DWORD* written) {
-    Before(kChanges);
+    Before("WriteFile", kChanges);
     return WriteFile(file, data, length, written, nullptr);
 }
 
 BOOL CallReadFile(HANDLE file, void* data, DWORD length, DWORD* read) {
-    Before(kLooks);
+    Before("ReadFile", kLooks);
     return ReadFile(file, data, length, read, nullptr);
 }
 
 BOOL CallFlushFileBuffers(HANDLE file) {
-    Before(kLooks);
+    Before("FlushFileBuffers", kLooks);
     return FlushFileBuffers(file);
 }
 
 BOOL CallSeekFile(HANDLE file, DWORD offset) {
-    Before(kLooks);
+    Before("SeekFile", kLooks);
     return SetFilePointer(file, static_cast<LONG>(offset), nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
 }
 
 BOOL CallGetFileInformationByHandle(HANDLE file, BY_HANDLE_FILE_INFORMATION* information) {
-    Before(kLooks);
+    Before("GetFileInformationByHandle", kLooks);
     return GetFileInformationByHandle(file, information);
 }
 
 BOOL CallSetFileTime(HANDLE file, const FILETIME* created, const FILETIME* accessed, const FILETIME* written) {
-    Before(kChanges);
+    Before("SetFileTime", kChanges);
     return SetFileTime(file, created, accessed, written);
 }
 
@@ -111,7 +112,7 @@ BOOL CallRenameByHandle(HANDLE file, const WCHAR* path, BOOL replace) {
     information.head.ReplaceIfExists = replace;
     information.head.FileNameLength = static_cast<DWORD>(length * sizeof(WCHAR));
     std::memcpy(information.head.FileName, path, (length + 1) * sizeof(WCHAR));
-    return SetInformation(file, FileRenameInfo, &information, sizeof information);
+    return SetInformation("RenameByHandle", file, FileRenameInfo, &information, sizeof information);
 }
 
 BOOL CallSetAttributesByHandle(HANDLE file, DWORD attributes) {
@@ -119,17 +120,17 @@ BOOL CallSetAttributesByHandle(HANDLE file, DWORD attributes) {
     // Zero times mean "leave as they are".
     std::memset(&information, 0, sizeof information);
     information.FileAttributes = attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
-    return SetInformation(file, FileBasicInfo, &information, sizeof information);
+    return SetInformation("SetAttributesByHandle", file, FileBasicInfo, &information, sizeof information);
 }
 
 BOOL CallDeleteByHandle(HANDLE file) {
     FILE_DISPOSITION_INFO information;
     information.DeleteFile = TRUE;
-    return SetInformation(file, FileDispositionInfo, &information, sizeof information);
+    return SetInformation("DeleteByHandle", file, FileDispositionInfo, &information, sizeof information);
 }
 
 DWORD CallGetFinalPath(HANDLE file, WCHAR* path, DWORD capacity) {
-    Before(kLooks);
+    Before("GetFinalPath", kLooks);
     if (Pretending || !Calls().finalPath) {
         NotImplemented();
         return 0;
@@ -139,67 +140,67 @@ DWORD CallGetFinalPath(HANDLE file, WCHAR* path, DWORD capacity) {
 }
 
 BOOL CallMoveFile(const char* from, const char* to, DWORD flags) {
-    Before(kChanges);
+    Before("MoveFile", kChanges);
     if (MoveFileExA(from, to, flags)) return TRUE;
     if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED || (flags & MOVEFILE_REPLACE_EXISTING)) return FALSE;
     return MoveFileA(from, to);
 }
 
 BOOL CallDeleteFile(const char* path) {
-    Before(kChanges);
+    Before("DeleteFile", kChanges);
     return DeleteFileA(path);
 }
 
 BOOL CallSetFileAttributes(const char* path, DWORD attributes) {
-    Before(kChanges);
+    Before("SetFileAttributes", kChanges);
     return SetFileAttributesA(path, attributes);
 }
 
 DWORD CallGetFileAttributes(const char* path) {
-    Before(kLooks);
+    Before("GetFileAttributes", kLooks);
     return GetFileAttributesA(path);
 }
 
 HANDLE CallFindFirstFile(const char* pattern, WIN32_FIND_DATAA* found) {
-    Before(kLooks);
+    Before("FindFirstFile", kLooks);
     return FindFirstFileA(pattern, found);
 }
 
 BOOL CallFindNextFile(HANDLE search, WIN32_FIND_DATAA* found) {
-    Before(kLooks);
+    Before("FindNextFile", kLooks);
     return FindNextFileA(search, found);
 }
 
 BOOL CallCreateDirectory(const char* path) {
-    Before(kChanges);
+    Before("CreateDirectory", kChanges);
     return CreateDirectoryA(path, nullptr);
 }
 
 HANDLE CallCreateFileW(const WCHAR* path, DWORD access, DWORD share, DWORD disposition, DWORD flagsAndAttributes) {
-    BeforeWide(disposition == OPEN_EXISTING ? kLooks : kChanges);
+    BeforeWide("CreateFileW", disposition == OPEN_EXISTING ? kLooks : kChanges);
     return CreateFileW(path, access, share, nullptr, disposition, flagsAndAttributes, nullptr);
 }
 
 BOOL CallMoveFileW(const WCHAR* from, const WCHAR* to, DWORD flags) {
-    BeforeWide(kChanges);
+    BeforeWide("MoveFileW", kChanges);
     return MoveFileExW(from, to, flags);
 }
 
 BOOL CallDeleteFileW(const WCHAR* path) {
-    BeforeWide(kChanges);
+    BeforeWide("DeleteFileW", kChanges);
     return DeleteFileW(path);
 }
 
 BOOL CallCreateDirectoryW(const WCHAR* path) {
-    BeforeWide(kChanges);
+    BeforeWide("CreateDirectoryW", kChanges);
     return CreateDirectoryW(path, nullptr);
 }
 
 DWORD CallGetFileAttributesW(const WCHAR* path) {
-    BeforeWide(kLooks);
+    BeforeWide("GetFileAttributesW", kLooks);
     return GetFileAttributesW(path);
 }
 
-void BeforeOtherFileCall() { Before(kChanges); }
+void BeforeOtherFileCall(const char* call) { Before(call, kChanges); }
 
 unsigned long WideFileCallCount() { return WideCalls; }

@@ -12,10 +12,11 @@
 
 #include <windows.h>
 
-// Called just before each call below with 1 when the call may change the
-// file system (create, write, rename, delete, set attributes or times) and
-// 0 when it only looks; null (the default) for none.
-typedef void (*FileCallObserver)(int changes);
+// Called just before each call below with its name (the system call's,
+// without "Call") and 1 when the call may change the file system (create,
+// write, rename, delete, set attributes or times) or 0 when it only looks;
+// null (the default) for none.
+typedef void (*FileCallObserver)(const char* call, int changes);
 void ObserveFileCalls(FileCallObserver observer);
 
 // 1 where files can be renamed, deleted and given attributes through their
@@ -67,6 +68,6 @@ HANDLE CallCreateFileW(const WCHAR* path, DWORD access, DWORD share, DWORD dispo
 // that a run meant for Windows 9x makes none.
 unsigned long WideFileCallCount();
 // Told before a file call made elsewhere (the link object's save).
-void BeforeOtherFileCall();
+void BeforeOtherFileCall(const char* call);
 
 #endif

@@ -166,7 +166,7 @@ int SaveBeside(IPersistFile* file, const WCHAR* linkPath, int ntPlatform, Instal
     if (!ComposeSavingPath(saving, linkPath)) return 0;
     // Left by a run that was cut off while saving: of no use to anyone.
     DeleteShortcutFile(saving, ntPlatform);
-    BeforeOtherFileCall();
+    BeforeOtherFileCall("IPersistFile::Save");
     // Not remembered as the link's file: it is renamed at once.
     if (FAILED(file->Save(saving, FALSE))) {
         DeleteShortcutFile(saving, ntPlatform);

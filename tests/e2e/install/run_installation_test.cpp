@@ -469,7 +469,7 @@ struct Meddling {
 Meddling* Meddler = nullptr;
 
 // Once the run stages (and so holds the folder), before each of its calls.
-void MeddleBeforeEachCall(int) {
+void MeddleBeforeEachCall() {
     if (!FileExists(Meddler->staged)) return;
     ++Meddler->attempts;
     HANDLE file = CreateFileA(Meddler->staged.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -493,9 +493,9 @@ std::string StagedNameIn(const std::string& folder) {
     return folder + "\\~lq-none-0.new";
 }
 
-void FindStagedBeforeEachCall(int changes) {
+void FindStagedBeforeEachCall(const char*, int) {
     Meddler->staged = StagedNameIn(Meddler->folder);
-    MeddleBeforeEachCall(changes);
+    MeddleBeforeEachCall();
 }
 
 // Planted the way another local user could, with the elevated installer
@@ -574,7 +574,7 @@ TEST_F(Installation, WhatAnotherUserPlantsIsRefused) {
 const UINT kKilledExitCode = 77;
 int KillCountdown = 0;
 
-void EndProcessAtCountdown(int changes) {
+void EndProcessAtCountdown(const char*, int changes) {
     if (changes && --KillCountdown == 0) TerminateProcess(GetCurrentProcess(), kKilledExitCode);
 }
 
