@@ -4,7 +4,9 @@
 #  - it embeds a manifest that asks for no elevation and declares the
 #    program aware of the screen's DPI (one DPI for the whole run);
 #  - it is a Windows GUI program of the expected machine type;
-#  - it keeps ASLR and NX, and carries no unwind tables.
+#  - it keeps ASLR and NX, and carries no unwind tables;
+#  - its resources (the payload) start on a page boundary of the file, so
+#    Wine maps them rather than reading them whole at start-up.
 # cmake -DOBJDUMP=... -DEXE=... -DMACHINE=i386|x86-64 -P check_executable.cmake
 cmake_minimum_required(VERSION 3.20)
 execute_process(COMMAND ${OBJDUMP} -p -h ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
@@ -43,6 +45,16 @@ if(headers MATCHES "[ \t]\.eh_fram")
     message(FATAL_ERROR "${EXE} carries unwind tables (.eh_frame)")
 endif()
 
+# objdump -h: "Idx Name Size VMA LMA File-off Algn".
+if(NOT headers MATCHES "\n[ \t]*[0-9]+ \\.rsrc[ \t]+[0-9a-f]+[ \t]+[0-9a-f]+[ \t]+[0-9a-f]+[ \t]+([0-9a-f]+)[ \t]")
+    message(FATAL_ERROR "${EXE} has no resources")
+endif()
+set(resources_offset ${CMAKE_MATCH_1})
+if(NOT resources_offset MATCHES "000$")
+    message(FATAL_ERROR "${EXE}'s resources start at file offset 0x${resources_offset}, not on a 4 KB page: "
+                        "Wine would read the whole payload into private memory at start-up")
+endif()
+
 file(READ ${EXE} bytes HEX)
 string(HEX "level=\"asInvoker\"" invoker)
 string(TOLOWER "${invoker}" invoker)
@@ -54,4 +66,4 @@ string(TOLOWER "${dpiAware}" dpiAware)
 if(NOT bytes MATCHES "${dpiAware}")
     message(FATAL_ERROR "${EXE} does not declare itself DPI-aware in its manifest")
 endif()
-message(STATUS "${EXE}: system DLLs only, GUI, ${MACHINE}, ASLR and NX, asInvoker and DPI-aware manifest")
+message(STATUS "${EXE}: system DLLs only, GUI, ${MACHINE}, ASLR and NX, resources on a page, asInvoker and DPI-aware manifest")

@@ -40,6 +40,20 @@ find_path(LQ_ZLIB_INCLUDE zlib.h REQUIRED)
 include(cmake/zlib_inflate.cmake)
 enable_language(RC)
 
+# The payload's section starts on a page boundary of the file, so Wine maps
+# it instead of reading it whole at start-up (cmake/resources_on_page.ld.in):
+# the script counts the file bytes of the sections laid out before .rsrc.
+set(LQ_SECTIONS_BEFORE_RESOURCES .text .data .rdata .pdata .edata .idata .CRT .tls)
+if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+    list(APPEND LQ_SECTIONS_BEFORE_RESOURCES .xdata)
+endif()
+set(LQ_FILE_SIZES_BEFORE_RESOURCES "")
+foreach(section IN LISTS LQ_SECTIONS_BEFORE_RESOURCES)
+    string(APPEND LQ_FILE_SIZES_BEFORE_RESOURCES "\n                   + ALIGN(SIZEOF(${section}), __file_alignment__)")
+endforeach()
+set(LQ_RESOURCES_ON_PAGE ${CMAKE_BINARY_DIR}/resources_on_page.ld)
+configure_file(cmake/resources_on_page.ld.in ${LQ_RESOURCES_ON_PAGE} @ONLY)
+
 # Small, self-contained: no exceptions, no RTTI, no unwind tables, unused
 # sections dropped, libgcc and libstdc++ linked in so only system DLLs are
 # needed. The programs enter at LQ_ENTRY_SOURCE instead of the C runtime's
@@ -57,7 +71,7 @@ set(LQ_SIZE_FLAGS -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-r
 set(LQ_LINK_FLAGS -static -s -Wl,--gc-sections -mwindows -Wl,--dynamicbase -Wl,--nxcompat
                   -nostartfiles -Wl,-e,${LQ_SYMBOL_PREFIX}ProcessEntry -Wl,--disable-auto-import
                   -Wl,--defsym,lq_pointer_size=${CMAKE_SIZEOF_VOID_P}
-                  -Wl,-T,${CMAKE_SOURCE_DIR}/cmake/discard_unwind.ld)
+                  -Wl,-T,${CMAKE_SOURCE_DIR}/cmake/discard_unwind.ld -Wl,-T,${LQ_RESOURCES_ON_PAGE})
 set(LQ_SYSTEM_LIBS user32 gdi32 advapi32 kernel32)
 
 add_library(lq_core STATIC ${LQ_CORE_SOURCES})
