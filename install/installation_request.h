@@ -25,8 +25,12 @@ class InstallationReport {
 public:
     // Makes the progress indicator visible, standing at percent (0..100).
     virtual void ShowProgress(int percent) = 0;
-    // Moves the visible progress indicator to percent.
+    // Moves the visible progress indicator to percent, one of the steps'
+    // values: shown at once.
     virtual void SetProgress(int percent) = 0;
+    // Moves it to percent on its way between two steps' values, with the
+    // bytes written: shown with the next repaint.
+    virtual void MoveProgress(int percent) = 0;
     // Shows a notice with OK only: a Chinese MixedText line (GBK) and an
     // English line. The engine goes on once it is closed.
     virtual void ShowNotice(const char* chinese, const char* english) = 0;

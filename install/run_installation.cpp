@@ -32,7 +32,7 @@ public:
         const int percent = ProgressWithin(from_, to_, done_, total_);
         if (percent != *current_) {
             *current_ = percent;
-            report_.SetProgress(percent);
+            report_.MoveProgress(percent);
         }
         report_.Pulse();
     }

@@ -205,8 +205,12 @@ int CreateShellLink(const WCHAR* targetPath, const WCHAR* linkPath, const WCHAR*
     LinkTexts texts;
     if (!FillLinkTexts(&texts, targetPath, description)) return 0;
     if (FAILED(LateCoInitialize())) return 0;
+    // Each link takes the shell some milliseconds: the wizard answers
+    // between them.
+    report.Pulse();
     int saved = SaveShellLink(texts, linkPath, ntPlatform, report);
     LateCoUninitialize();
+    report.Pulse();
     return saved;
 }
 

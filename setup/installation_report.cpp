@@ -27,7 +27,7 @@ InstallationRequest WizardInstallationRequest() {
 // The bar is made real here, before the installation's first value, and
 // named for a screen reader as the stand-in it replaces was.
 ProgressBarReport::ProgressBarReport(HWND dialog)
-    : dialog_(dialog), bar_(ProvideProgressBar(dialog)), lastPulse_(GetTickCount()) {
+    : dialog_(dialog), bar_(ProvideProgressBar(dialog)), lastPulse_(GetTickCount()), pendingPercent_(-1) {
     GiveAccessibleNames(dialog);
 }
 
@@ -43,9 +43,16 @@ void ProgressBarReport::ShowProgress(int percent) {
 
 void ProgressBarReport::SetProgress(int percent) {
     if (!bar_) return;
+    pendingPercent_ = -1;
     SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
     // The bar is seen moving even between the pulses' repaints.
     UpdateWindow(bar_);
+}
+
+void ProgressBarReport::MoveProgress(int percent) {
+    if (!bar_) return;
+    pendingPercent_ = percent;
+    Pulse();
 }
 
 void ProgressBarReport::Pulse() {
@@ -54,6 +61,11 @@ void ProgressBarReport::Pulse() {
     const DWORD now = GetTickCount();
     if (now - lastPulse_ < kPulseIntervalMs) return;
     lastPulse_ = now;
+    if (pendingPercent_ >= 0) {
+        // Painted with the repaints that follow.
+        SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(pendingPercent_), 0);
+        pendingPercent_ = -1;
+    }
     AnswerWhileBusy();
 }
 

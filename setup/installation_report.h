@@ -21,15 +21,19 @@ public:
     explicit ProgressBarReport(HWND dialog);
     void ShowProgress(int percent) override;
     void SetProgress(int percent) override;
+    // The value goes to the bar with the next pulse: a value a
+    // millisecond, each painted, would cost more than the work.
+    void MoveProgress(int percent) override;
     void ShowNotice(const char* chinese, const char* english) override;
-    // Answers the wizard's messages, taking no input; a few dozen times a
-    // second at most.
+    // Answers the wizard's messages, taking no input, and shows the latest
+    // value; a few dozen times a second at most.
     void Pulse() override;
 
 private:
     HWND dialog_;
     HWND bar_;
     DWORD lastPulse_;
+    int pendingPercent_;  // a value not shown yet; -1 for none
 };
 
 #endif

@@ -27,6 +27,7 @@ class RecordingReport : public InstallationReport {
 public:
     void ShowProgress(int percent) override;
     void SetProgress(int percent) override;
+    void MoveProgress(int percent) override { SetProgress(percent); }
     void ShowNotice(const char* chinese, const char* english) override;
     void Pulse() override { ++pulses; }
 
