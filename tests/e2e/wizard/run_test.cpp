@@ -127,6 +127,16 @@ protected:
         ASSERT_NE(nullptr, box) << "no speech-runtime question";
         ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
     }
+    // The last box: chinese with its English line english, answered OK;
+    // the installer then ends with exitCode, no package left behind.
+    void ExpectLastMessage(const char* chinese, const char* english, int exitCode) {
+        HWND box = Box(chinese);
+        ASSERT_NE(nullptr, box) << "no message " << english;
+        EXPECT_EQ(english, TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
+        ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
+        EXPECT_EQ(exitCode, setup_.WaitForExit());
+        EXPECT_TRUE(PackageFolders().empty());
+    }
     SetupProcess setup_;
     HWND dialog_ = nullptr;
     int boxes_ = 0;
@@ -367,13 +377,8 @@ TEST_F(Run, APackageTheShellCannotOpenIsToldAndLeavesNothing) {
     ASSERT_TRUE(association.Ok());
     ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(FreshTarget("run-speech-unopened")));
     ASSERT_NO_FATAL_FAILURE(AcceptSuccessAndSpeechRuntime());
-    HWND box = Box("无法打开语音模块的安装包。请您以后自己安装 SAPI5.1。");
-    ASSERT_NE(nullptr, box) << "no message that the package was not opened";
-    EXPECT_EQ("The speech module package could not be opened. Please install SAPI5.1 yourself later.",
-              TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
-    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
-    EXPECT_EQ(0, setup_.WaitForExit());
-    EXPECT_TRUE(PackageFolders().empty());
+    ExpectLastMessage("无法打开语音模块的安装包。请您以后自己安装 SAPI5.1。",
+                      "The speech module package could not be opened. Please install SAPI5.1 yourself later.", 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Planted, SpeechRuntime,
@@ -386,16 +391,10 @@ TEST_F(Run, AFailedInstallationIsReportedAndEndsTheWizard) {
     for (const std::string& name : FilesIn(PayloadFolder()))
         CreateDirectoryA((target + "\\" + name).c_str(), nullptr);
     ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(target));
-
-    HWND box = Box("安装失败！请检查一下系统后，再重新安装。谢谢！");
-    ASSERT_NE(nullptr, box) << "no failure message";
-    EXPECT_EQ("Installation failed. Please check your system (quit all Korvo applications) and try again.",
-              TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
-    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
     // No speech-runtime question follows: the wizard ends, telling a script
     // that nothing was installed and the folder is as it was.
-    EXPECT_EQ(2, setup_.WaitForExit());
-    EXPECT_TRUE(PackageFolders().empty());
+    ExpectLastMessage("安装失败！请检查一下系统后，再重新安装。谢谢！",
+                      "Installation failed. Please check your system (quit all Korvo applications) and try again.", 2);
 }
 
 // A previous file that can be neither replaced nor put back (read by
@@ -412,13 +411,10 @@ TEST_F(Run, APreviousInstallationNotFullyRestoredIsToldAndTheNextRunCompletesIt)
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(target));
-    HWND box = Box("安装失败！原有的安装尚未完全恢复。请退出 Korvo 程序后再运行一次安装程序。");
-    ASSERT_NE(nullptr, box) << "no message that the installation is not restored";
-    EXPECT_EQ("Installation failed: the previous installation is not fully restored yet. Quit Korvo applications "
-              "and run the installer again.",
-              TextOf(GetDlgItem(box, IDC_MB_ENGLISH_LINE)));
-    ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
-    EXPECT_EQ(3, setup_.WaitForExit());
+    ExpectLastMessage("安装失败！原有的安装尚未完全恢复。请退出 Korvo 程序后再运行一次安装程序。",
+                      "Installation failed: the previous installation is not fully restored yet. Quit Korvo "
+                      "applications and run the installer again.",
+                      3);
     CloseHandle(held);
     EXPECT_EQ("an older program", ReadAll(program));
 
@@ -427,7 +423,7 @@ TEST_F(Run, APreviousInstallationNotFullyRestoredIsToldAndTheNextRunCompletesIt)
     dialog_ = again.WaitForWindow(kWizardCaption);
     ASSERT_NE(nullptr, dialog_);
     ASSERT_NO_FATAL_FAILURE(AgreeFromFolderPage(target));
-    box = WaitForBox(again, "祝贺您：安装顺利完成！");
+    HWND box = WaitForBox(again, "祝贺您：安装顺利完成！");
     ASSERT_NE(nullptr, box) << "the next run did not install";
     ASSERT_TRUE(AnswerBox(box, IDC_MB_OK));
     box = WaitForBox(again, "下面安装微软的语音模块 SAPI5.1.(安装时最好有系统管理员权限)");
