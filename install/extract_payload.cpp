@@ -8,17 +8,26 @@
 
 namespace {
 
+// A large file reaches the disk in steps of this many bytes while it is
+// written, so that no single flush keeps the wizard from answering for long.
+const unsigned long kFlushStride = 4ul << 20;
+
 // Writes each piece as it comes and counts it.
 class FileSink : public PayloadPieceSink {
 public:
     FileSink(HANDLE file, unsigned long expectedSize, int withCrc, ExtractionProgress& progress)
-        : file_(file), expected_(expectedSize), withCrc_(withCrc), progress_(progress), written_{0, 0} {}
+        : file_(file), expected_(expectedSize), withCrc_(withCrc), progress_(progress), written_{0, 0}, unflushed_(0) {}
 
     int TakePiece(const unsigned char* piece, unsigned long length) override {
         // More than the table says: not the file that was packed.
         if (length > expected_ - written_.size) return 0;
         if (!WritePayloadFile(file_, piece, length)) return 0;
         written_.size += length;
+        unflushed_ += length;
+        if (unflushed_ >= kFlushStride) {
+            if (!CallFlushFileBuffers(file_)) return 0;
+            unflushed_ = 0;
+        }
         if (withCrc_) written_.crc = Crc32Bitwise(written_.crc, piece, length);
         progress_.PieceWritten(length);
         return 1;
@@ -31,6 +40,7 @@ private:
     int withCrc_;
     ExtractionProgress& progress_;
     ExtractedFile written_;
+    unsigned long unflushed_;
 };
 
 }  // namespace

@@ -28,7 +28,8 @@ struct ExtractedFile {
 // (capacity bytes) and writes it to the open file. Returns 1 when the whole
 // stream was written and it came to expectedSize bytes, with *written
 // filled (its crc only when withCrc is set); 0 otherwise, with the file
-// holding some of it.
+// holding some of it. A large file is flushed to the disk in steps on the
+// way; the caller flushes what follows the last step.
 int ExtractPayload(unsigned id, unsigned long expectedSize, HANDLE file, unsigned char* piece, unsigned long capacity,
                    int withCrc, ExtractionProgress& progress, ExtractedFile* written);
 
