@@ -59,7 +59,7 @@ if [ "$("$root/scripts/wine_arch.sh")" != win32 ]; then
 fi
 echo "== the signed installer through an installation under Wine"
 if ! "$LQ_WINE" "$build/win32/tests/e2e/walk_wizard.exe" --setup="$signed" \
-        --shots="$again/signed-walk" >>"$log" 2>&1; then
+        --shots="$again/signed-walk" --atlas="$root/resources/payload/ChnBmp.bin" >>"$log" 2>&1; then
     tail -n 30 "$log" >&2
     echo "check_release_build: the signed installer did not install (log: $log)" >&2
     exit 1

@@ -19,6 +19,7 @@ rm -rf "$out/screenshots"
 source "$root/scripts/wine_session.sh" "$out" "$arch"
 trap wine_session_stop EXIT
 "$LQ_WINE" "$root/build/$arch/tests/e2e/walk_wizard.exe" \
-    --setup="$root/build/$arch/LectorQuillerySetup.exe" --shots="$out/screenshots"
+    --setup="$root/build/$arch/LectorQuillerySetup.exe" --shots="$out/screenshots" \
+    --atlas="$root/resources/payload/ChnBmp.bin"
 echo "installer: $root/build/win32/LectorQuillerySetup.exe ($(stat -c %s "$root/build/win32/LectorQuillerySetup.exe") bytes)"
 echo "screenshots: $out/screenshots"

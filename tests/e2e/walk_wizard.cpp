@@ -3,8 +3,9 @@
 // folder given as --shots=; a wrong folder first, then a folder chosen with
 // Browse, a language, the Chinese licence, the installation and the
 // speech-runtime question. Prints what happened, the installed tree and the
-// exit code.
-//   walk_wizard --setup=PATH --shots=FOLDER
+// exit code. The atlas names the payload folder, to compare the opened
+// speech-runtime package with the one carried.
+//   walk_wizard --setup=PATH --shots=FOLDER --atlas=PAYLOAD/ChnBmp.bin
 #include <windows.h>
 #include <shlobj.h>
 
