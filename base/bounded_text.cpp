@@ -74,6 +74,12 @@ int FormatText(char* out, size_t capacity, const char* format, ...) {
     return static_cast<int>(w.length);
 }
 
+void FormatHexDigits(char* out, unsigned long long value, int digits, int upperCase) {
+    const char* alphabet = upperCase ? "0123456789ABCDEF" : "0123456789abcdef";
+    for (int i = digits - 1; i >= 0; --i, value >>= 4) out[i] = alphabet[value & 0xF];
+    out[digits] = '\0';
+}
+
 size_t CopyTextCut(char* out, size_t capacity, const char* text) {
     if (capacity == 0) return 0;
     size_t n = 0;

@@ -17,4 +17,9 @@ int FormatText(char* out, size_t capacity, const char* format, ...);
 // when capacity > 0. Returns the length copied.
 size_t CopyTextCut(char* out, size_t capacity, const char* text);
 
+// Writes the low 4 * digits bits of value as digits hexadecimal digits, the
+// most significant first, in lower or upper case, and terminates them: out
+// holds digits + 1 bytes.
+void FormatHexDigits(char* out, unsigned long long value, int digits, int upperCase);
+
 #endif

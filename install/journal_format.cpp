@@ -1,6 +1,5 @@
 #include "install/journal_format.h"
 
-#include <cstdint>
 #include <cstring>
 
 #include "base/bounded_text.h"
@@ -23,7 +22,7 @@ const char kLineEnd[] = "\r\n";
 const char kNotKept[] = "-";
 const char kUndo[] = "undo";
 const char kDone[] = "done";
-const size_t kCheckDigits = 8;
+const int kCheckDigits = 8;
 const size_t kNameCapacity = 64;
 
 // Appends text to out at *length; 0 when it does not fit.
@@ -43,15 +42,9 @@ int ComposeEntryLine(char* line, size_t capacity, const RunId& run, int index, c
     return FormatText(line, capacity, "%d\t%s\t%s\t%s\r\n", index, fileName, staged, kept ? keptName : kNotKept) >= 0;
 }
 
-void HexOf(std::uint32_t value, char* out) {
-    static const char kDigits[] = "0123456789abcdef";
-    for (size_t i = 0; i < kCheckDigits; ++i) out[i] = kDigits[(value >> (28 - 4 * i)) & 0xF];
-    out[kCheckDigits] = '\0';
-}
-
 // The body's CRC as the check line writes it.
 void CheckOf(const char* body, size_t length, char* out) {
-    HexOf(Crc32Bitwise(0, reinterpret_cast<const unsigned char*>(body), length), out);
+    FormatHexDigits(out, Crc32Bitwise(0, reinterpret_cast<const unsigned char*>(body), length), kCheckDigits, 0);
 }
 
 // Compares the next bytes of bytes[*at..length) with text and skips them.

@@ -6,7 +6,6 @@ const char kStagingPrefix[] = "~lq";
 
 namespace {
 
-const char kHexDigits[] = "0123456789abcdef";
 const char kJournalExtension[] = ".jnl";
 const char kSettingsTemporaryPrefix[] = "lqs";
 const char kSettingsTemporaryExtension[] = ".tmp";
@@ -61,11 +60,8 @@ OwnNameKind ClassifySettingsTemporary(const char* p) {
 
 RunId MakeRunId(unsigned long processId, unsigned long random) {
     RunId run;
-    const unsigned long halves[] = {processId, random};
-    size_t at = 0;
-    for (unsigned long half : halves)
-        for (int shift = 28; shift >= 0; shift -= 4) run.text[at++] = kHexDigits[(half >> shift) & 0xF];
-    run.text[at] = '\0';
+    const unsigned long long kLow32 = 0xFFFFFFFFull;
+    FormatHexDigits(run.text, (processId & kLow32) << 32 | (random & kLow32), static_cast<int>(kRunIdDigits), 0);
     return run;
 }
 

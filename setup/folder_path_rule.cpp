@@ -9,7 +9,6 @@ namespace {
 const char kDefaultFolderFormat[] = "%c:\\%s";
 const char kPackageFolderFormat[] = "%sLQSetup-%s";
 const int kUniqueDigits = 16;
-const char kHexDigits[] = "0123456789ABCDEF";
 const char kBackslash = '\\';
 }  // namespace
 
@@ -50,8 +49,7 @@ int ComposePackagePlace(char* folder, char* path, size_t capacity, const char* t
     if (capacity > 0) folder[0] = path[0] = '\0';
     if (!tempDir || tempDir[0] == '\0') return 0;
     char digits[kUniqueDigits + 1];
-    for (int i = kUniqueDigits - 1; i >= 0; --i, unique >>= 4) digits[i] = kHexDigits[unique & 0xF];
-    digits[kUniqueDigits] = '\0';
+    FormatHexDigits(digits, unique, kUniqueDigits, 1);
     if (FormatText(folder, capacity, kPackageFolderFormat, tempDir, digits) < 0) return 0;
     if (JoinPath(path, capacity, folder, fileName)) return 1;
     folder[0] = '\0';
